@@ -1,0 +1,70 @@
+#include "conversiones.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace korva {
+
+std::optional<double> Convertir_Decimal(const QString &texto, const QLocale &locale)
+{
+    const QString limpio = texto.trimmed();
+    if (limpio.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double valor = locale.toDouble(limpio, &ok);
+    if (!ok)
+        return std::nullopt;
+    return valor;
+}
+
+std::optional<qint16> Redondear_Entero(double valor)
+{
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    const double redondo = std::nearbyint(valor);
+    if (!(redondo >= std::numeric_limits<qint16>::min() && redondo <= std::numeric_limits<qint16>::max()))
+        return std::nullopt;  // also NaN
+    return qint16(redondo);
+}
+
+std::optional<qint16> Convertir_Entero(const QString &texto, const QLocale &locale)
+{
+    const auto valor = Convertir_Decimal(texto, locale);
+    if (!valor)
+        return std::nullopt;
+    return Redondear_Entero(*valor);
+}
+
+std::optional<qint16> Sumar16(qint16 a, qint16 b)
+{
+    const int suma = int(a) + int(b);
+    if (suma < std::numeric_limits<qint16>::min() || suma > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(suma);
+}
+
+std::optional<qint16> Sumar_Enteros(std::initializer_list<QString> textos, const QLocale &locale)
+{
+    std::vector<qint16> valores;
+    valores.reserve(textos.size());
+    for (const QString &texto : textos) {
+        const auto v = Convertir_Entero(texto, locale);
+        if (!v)
+            return std::nullopt;
+        valores.push_back(*v);
+    }
+    std::optional<qint16> suma = qint16(0);
+    for (qint16 v : valores) {
+        suma = Sumar16(*suma, v);
+        if (!suma)
+            return std::nullopt;
+    }
+    return suma;
+}
+
+QString Texto_Entero(int valor)
+{
+    return QString::number(valor);
+}
+
+}  // namespace korva

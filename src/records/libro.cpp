@@ -1,0 +1,89 @@
+#include "libro.h"
+
+namespace korva {
+
+LibroRegistros::LibroRegistros(QString archivo, const MapaCampos &mapa, FormularioRegistros &forma)
+    : m_archivo(std::move(archivo)), m_mapa(mapa), m_forma(forma)
+{
+}
+
+Resultado LibroRegistros::cargar()
+{
+    IndiceReg = 1;
+    LongitudReg = LongitudRegistro;
+    Resultado r;
+    {
+        ArchivoRegistros archivo(m_archivo);
+        r = archivo.abrir();
+        if (r && !archivo.vacio()) {
+            TablaRegistros leida;
+            r = archivo.leerTodos(leida);
+            if (r)
+                m_tabla = leida;
+        }
+    }
+    IndiceReg = 1;
+    Update_Form();
+    return r;
+}
+
+Resultado LibroRegistros::guardarRegistro()
+{
+    const TipoReg antes = m_tabla[IndiceReg];
+    Obtener_Datos();
+    ArchivoRegistros archivo(m_archivo);
+    Resultado r = archivo.abrir();
+    if (r)
+        r = archivo.escribir(IndiceReg, m_tabla[IndiceReg]);
+    if (!r)
+        m_tabla[IndiceReg] = antes;  // the screen still shows what was typed
+    return r;
+}
+
+void LibroRegistros::paso(int direccion)
+{
+    const bool puede = direccion < 0 ? IndiceReg > 1 : IndiceReg < RegistrosPorArchivo;
+    m_forma.enfocarNombre();
+    m_forma.ponerNumeroRegistro(QString::number(puede ? IndiceReg + direccion : IndiceReg));
+    m_forma.limpiarResultados();
+    if (!puede)
+        return;
+    Obtener_Datos();
+    IndiceReg = qint16(IndiceReg + direccion);
+    Update_Form();
+}
+
+void LibroRegistros::registroAnterior()
+{
+    paso(-1);
+}
+
+void LibroRegistros::registroSiguiente()
+{
+    paso(+1);
+}
+
+Resultado LibroRegistros::escribirTodos()
+{
+    ArchivoRegistros archivo(m_archivo);
+    Resultado r = archivo.abrir();
+    if (r)
+        r = archivo.escribirTodos(m_tabla);
+    return r;
+}
+
+void LibroRegistros::Update_Form()
+{
+    const TipoReg &reg = m_tabla[IndiceReg];
+    for (const ParCampo &par : m_mapa)
+        m_forma.ponerTextoCampo(par.control, reg.campo(par.campo));
+}
+
+void LibroRegistros::Obtener_Datos()
+{
+    TipoReg &reg = m_tabla[IndiceReg];
+    for (const ParCampo &par : m_mapa)
+        reg.guardar(par.campo, m_forma.textoCampo(par.control));
+}
+
+}  // namespace korva

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace korva {
+
+// The fifteen fixed-width fields of an athlete record, in file order.
+enum class Campo {
+    Nombre,
+    Edad,
+    Resistencia,
+    Velocidad,
+    Lagartijas,
+    Abdominales,
+    Sentadillas,
+    CondInterna,
+    CondExterna,
+    RePecho,
+    ReMuslo,
+    RePie,
+    TiroInterna,
+    TiroExterna,
+    TiroFrontal,
+};
+
+struct DefCampo {
+    Campo campo;
+    const char *nombre;
+    int desplazamiento;  // byte offset within the record
+    int ancho;           // width in characters, one byte each on disk
+};
+
+constexpr int LongitudRegistro = 130;
+constexpr int RegistrosPorArchivo = 30;
+
+// Offsets and widths of the fields: 30 + 6 x 10 + 8 x 5 = 130 bytes.
+const std::array<DefCampo, 15> &camposTipoReg();
+const DefCampo &defCampo(Campo campo);
+
+// One athlete record exactly as it lies on disk: 130 bytes of Windows-1252 text.
+// A field that nothing ever stored into holds zero bytes; bytes brought in with a
+// file are kept as they are until a field is stored into.
+class TipoReg
+{
+public:
+    TipoReg();
+    static TipoReg desdeBytes(const QByteArray &bytes);  // shorter input reads as zero bytes
+
+    const QByteArray &bytes() const { return m_bytes; }
+
+    // The field as the screen shows it: its text up to the first NUL, trailing blanks kept.
+    QString campo(Campo campo) const;
+    // Stores a text: left-aligned, cut to the width in characters, padded with blanks.
+    void guardar(Campo campo, const QString &texto);
+
+    bool operator==(const TipoReg &otro) const { return m_bytes == otro.m_bytes; }
+    bool operator!=(const TipoReg &otro) const { return !(*this == otro); }
+
+private:
+    QByteArray m_bytes;
+};
+
+// Windows-1252 through the system's codec. A character the code page cannot hold
+// becomes one "?" (also one outside the Basic Multilingual Plane).
+QByteArray aWindows1252(const QString &texto);
+QString deWindows1252(const QByteArray &bytes);
+
+}  // namespace korva

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, running and testing KORVA 4 need.
+# Run as root or as a user with sudo; does nothing when everything is already there.
+set -e
+
+PAQUETES="cmake make g++ pkg-config libgl-dev
+qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+fonts-liberation2 fontconfig"
+
+faltan=""
+for p in $PAQUETES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan="$faltan $p"
+done
+[ -z "$faltan" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  como=""
+else
+  como="sudo"
+fi
+echo "Instalando:$faltan"
+$como apt-get update -q
+DEBIAN_FRONTEND=noninteractive $como apt-get install -y -q --no-install-recommends $faltan

@@ -1,11 +1,13 @@
+#include "shell/programa.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget ventana;
-    ventana.setWindowTitle(QStringLiteral("KORVA 4  ENTRENAMIENTO DEPORTIVO"));
-    ventana.show();
+    QApplication::setApplicationName(QStringLiteral("KORVA 4"));
+    korva::EscritorioReal escritorio;
+    korva::Programa programa(escritorio);
+    programa.iniciar();
     return app.exec();
 }

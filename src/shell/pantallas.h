@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace korva {
+
+class Escritorio;
+
+// The ten screens of the program, each in a slot of its own.
+enum class IdPantalla { INICIO, MENU, SECRETO, METODOLOGIA, formas, NIVEL1, NIVEL2, NIVEL3, nivel4, fundamento };
+constexpr int NumeroPantallas = 10;
+
+QString nombrePantalla(IdPantalla id);
+
+// The caption of the shell's screens (two blanks after the 4).
+inline const QString TituloPrograma = QStringLiteral("KORVA 4  ENTRENAMIENTO DEPORTIVO");
+
+class ConjuntoPantallas;
+
+// A screen of the program. Its load step runs once per creation, before it is shown;
+// what it returns, when not empty, is a failure message shown once the screen is up.
+class Pantalla : public QWidget
+{
+    Q_OBJECT
+public:
+    Pantalla(ConjuntoPantallas &conjunto, IdPantalla id);
+    virtual QString cargar() { return {}; }
+    IdPantalla id() const { return m_id; }
+
+protected:
+    ConjuntoPantallas &conjunto() const { return m_conjunto; }
+    Escritorio &escritorio() const;
+    void mostrar(IdPantalla id) const;
+    void avisar(const QString &texto);
+
+private:
+    ConjuntoPantallas &m_conjunto;
+    IdPantalla m_id;
+};
+
+// The open-once rule: a screen is created on its first request and then only brought
+// forward; its close box removes it, and the next request builds it anew.
+class ConjuntoPantallas
+{
+public:
+    using Fabrica = std::function<Pantalla *(ConjuntoPantallas &, IdPantalla)>;
+
+    ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica);
+    ~ConjuntoPantallas();
+
+    Pantalla *mostrar(IdPantalla id);
+    Pantalla *existente(IdPantalla id) const;  // null when the screen does not exist now
+    void terminar();
+    Escritorio &escritorio() const { return m_escritorio; }
+
+private:
+    Escritorio &m_escritorio;
+    Fabrica m_fabrica;
+    std::array<QPointer<Pantalla>, NumeroPantallas> m_ranuras;
+};
+
+}  // namespace korva

@@ -1,0 +1,42 @@
+#include "programa.h"
+
+#include "aspecto.h"
+#include "inicio.h"
+#include "physical/pantalla_nivel.h"
+
+namespace korva {
+
+Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id)
+{
+    switch (id) {
+    case IdPantalla::INICIO:
+        return new PantallaInicio(conjunto);
+    case IdPantalla::MENU:
+        return new PantallaMenu(conjunto);
+    case IdPantalla::NIVEL1:
+        return new PantallaNivel(conjunto, id, 1);
+    case IdPantalla::NIVEL2:
+        return new PantallaNivel(conjunto, id, 2);
+    case IdPantalla::NIVEL3:
+        return new PantallaNivel(conjunto, id, 3);
+    case IdPantalla::nivel4:
+        return new PantallaNivel(conjunto, id, 4);
+    default:
+        return new Pantalla(conjunto, id);
+    }
+}
+
+Programa::Programa(Escritorio &escritorio)
+    : m_pantallas(std::make_unique<ConjuntoPantallas>(escritorio, &crearPantalla))
+{
+}
+
+Programa::~Programa() = default;
+
+void Programa::iniciar()
+{
+    instalarAspecto();
+    m_pantallas->mostrar(IdPantalla::INICIO);
+}
+
+}  // namespace korva

@@ -1,0 +1,75 @@
+// Renders every screen of the program to a PNG, offscreen, for a look next to the
+// layout tables. Usage: korva4_capturas FOLDER (run it from a scratch directory: the
+// evaluation screens read and write their record files there).
+#include "evaluation/pantalla_evaluacion.h"
+#include "shell/programa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace korva;
+
+namespace {
+
+class EscritorioMudo : public Escritorio
+{
+public:
+    void terminar() override {}
+    void mensaje(QWidget *, const QString &texto) override { qWarning("mensaje: %s", qPrintable(texto)); }
+    Resultado imprimir(const QImage &pagina) override
+    {
+        hoja = pagina;
+        return Resultado::exito();
+    }
+    Resultado abrirDocumento(const QString &) override { return Resultado::exito(); }
+    QImage hoja;
+};
+
+void teclear(QWidget *pantalla, const char *caja, const QString &texto)
+{
+    pantalla->findChild<QLineEdit *>(QString::fromLatin1(caja))->setText(texto);
+}
+
+void pulsar(QWidget *pantalla, const char *boton)
+{
+    pantalla->findChild<QPushButton *>(QString::fromLatin1(boton))->click();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QDir destino(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    destino.mkpath(QStringLiteral("."));
+    EscritorioMudo escritorio;
+    Programa programa(escritorio);
+    programa.iniciar();
+    ConjuntoPantallas &pantallas = programa.pantallas();
+
+    for (int i = 0; i < NumeroPantallas; ++i) {
+        const auto id = IdPantalla(i);
+        Pantalla *p = pantallas.mostrar(id);
+        if (id == IdPantalla::NIVEL2) {
+            teclear(p, "txtNombre", QStringLiteral("Ana Peña"));
+            teclear(p, "txtedad", QStringLiteral("10"));
+            teclear(p, "txtresistencia", QStringLiteral("1.25"));
+            teclear(p, "txtvelocidad", QStringLiteral("8.5"));
+            teclear(p, "txtlagartijas", QStringLiteral("25"));
+            teclear(p, "txtabdominales", QStringLiteral("26"));
+            teclear(p, "txtsentadillas", QStringLiteral("27"));
+            pulsar(p, "Command3");
+        }
+        QApplication::processEvents();
+        const QString archivo = destino.filePath(nombrePantalla(id) + QStringLiteral(".png"));
+        p->grab().save(archivo);
+        if (auto *e = qobject_cast<PantallaEvaluacion *>(p)) {
+            pulsar(p, "Command2");
+            escritorio.hoja.save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja.png")));
+            (void)e;
+        }
+    }
+    return 0;
+}

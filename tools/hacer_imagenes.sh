@@ -1,0 +1,17 @@
+#!/bin/sh
+# Makes the program's pictures under resources/: draws them with a small Qt program,
+# then converts each to the kind its screen shows (ImageMagick).
+set -e
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+obra=$(mktemp -d)
+trap 'rm -rf "$obra"' EXIT
+g++ -std=c++17 -fPIC -O1 "$raiz/tools/pintar_imagenes.cpp" -o "$obra/pintar" \
+  $(pkg-config --cflags --libs Qt6Widgets)
+QT_QPA_PLATFORM=offscreen "$obra/pintar" "$obra"
+r="$raiz/resources"
+convert "$obra/coleccion.png" -type TrueColor BMP3:"$r/coleccion.bmp"
+convert "$obra/balon.png" -quality 90 "$r/balon.jpg"
+convert "$obra/deportes.png" -colors 64 "$r/deportes.gif"
+convert "$obra/nivel.png" -quality 90 "$r/nivel.jpg"
+cp "$obra/icono.png" "$r/icono.png"
+cp "$obra/icono256.png" "$r/icono256.png"

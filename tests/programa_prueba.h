@@ -1,0 +1,126 @@
+#pragma once
+
+// Starts the program in-process, in a scratch directory of its own, with a stand-in for
+// the desktop that records what the program asks of it.
+
+#include "evaluation/pantalla_evaluacion.h"
+#include "shell/programa.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class EscritorioFalso : public korva::Escritorio
+{
+public:
+    int terminaciones = 0;
+    QStringList mensajes;
+    QList<QImage> impresas;
+    QStringList documentos;      // paths handed to the editor
+    QStringList contenidos;      // what each path held when it was handed over
+    QString fallaImpresion;      // when set, printing fails with this reason
+    QString fallaDocumento;
+
+    void terminar() override { ++terminaciones; }
+    void mensaje(QWidget *, const QString &texto) override { mensajes << texto; }
+    korva::Resultado imprimir(const QImage &pagina) override
+    {
+        if (!fallaImpresion.isEmpty())
+            return korva::Resultado::falla(fallaImpresion);
+        impresas << pagina;
+        return korva::Resultado::exito();
+    }
+    korva::Resultado abrirDocumento(const QString &ruta) override
+    {
+        if (!fallaDocumento.isEmpty())
+            return korva::Resultado::falla(fallaDocumento);
+        documentos << ruta;
+        QFile f(ruta);
+        contenidos << (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString());
+        return korva::Resultado::exito();
+    }
+};
+
+// One run of the program in a fresh directory; the directory goes away with it.
+class ProgramaDePrueba
+{
+public:
+    ProgramaDePrueba() : m_anterior(QDir::currentPath())
+    {
+        QDir::setCurrent(m_dir.path());
+        m_programa = std::make_unique<korva::Programa>(escritorio);
+    }
+    ~ProgramaDePrueba()
+    {
+        m_programa.reset();
+        QDir::setCurrent(m_anterior);
+    }
+
+    // The program as a coach meets it, up to the start screen.
+    korva::Pantalla *iniciarHastaInicio()
+    {
+        m_programa->iniciar();
+        if (auto *secreto = existente(korva::IdPantalla::SECRETO)) {
+            texto(secreto, "Text1")->setText(QStringLiteral("739264"));
+            pulsar(secreto, "Command1");
+        }
+        return existente(korva::IdPantalla::INICIO);
+    }
+
+    korva::ConjuntoPantallas &pantallas() { return m_programa->pantallas(); }
+    korva::Pantalla *existente(korva::IdPantalla id) { return pantallas().existente(id); }
+    korva::Pantalla *mostrar(korva::IdPantalla id) { return pantallas().mostrar(id); }
+    QString ruta(const QString &archivo) const { return m_dir.filePath(archivo); }
+
+    static QAbstractButton *boton(QWidget *w, const char *nombre)
+    {
+        auto *b = w->findChild<QAbstractButton *>(QString::fromLatin1(nombre));
+        if (!b)
+            qFatal("no hay botón %s", nombre);
+        return b;
+    }
+    static void pulsar(QWidget *w, const char *nombre) { boton(w, nombre)->click(); }
+    static QLineEdit *texto(QWidget *w, const char *nombre)
+    {
+        auto *t = w->findChild<QLineEdit *>(QString::fromLatin1(nombre));
+        if (!t)
+            qFatal("no hay caja %s", nombre);
+        return t;
+    }
+    static QLabel *etiqueta(QWidget *w, const char *nombre)
+    {
+        auto *e = w->findChild<QLabel *>(QString::fromLatin1(nombre));
+        if (!e)
+            qFatal("no hay etiqueta %s", nombre);
+        return e;
+    }
+    static QStringList resultados(QWidget *w)
+    {
+        QStringList r;
+        for (const char *n : {"Label11", "Label12", "Label13", "Label19", "Label23", "Label24", "Label25", "Label26"})
+            r << etiqueta(w, n)->text();
+        return r;
+    }
+    // How many top-level windows carry this name right now.
+    static int ventanas(const QString &nombre)
+    {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == nombre && w->isVisible())
+                ++n;
+        return n;
+    }
+
+    EscritorioFalso escritorio;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_anterior;
+    std::unique_ptr<korva::Programa> m_programa;
+};

@@ -117,6 +117,20 @@ public:
         return n;
     }
 
+    // The keyboard order from the named control on, n controls long.
+    static QStringList cadenaDeFoco(QWidget *pantalla, const QString &primero, int n)
+    {
+        QStringList orden;
+        QWidget *w = pantalla->findChild<QWidget *>(primero);
+        for (int i = 0; i < n && w; ++i) {
+            orden << w->objectName();
+            do {
+                w = w->nextInFocusChain();
+            } while (w && w != pantalla && !(w->focusPolicy() & Qt::TabFocus));
+        }
+        return orden;
+    }
+
     EscritorioFalso escritorio;
 
 private:

@@ -325,14 +325,7 @@ private slots:
     {
         P p;
         Pantalla *n = abrirNivel(p, IdPantalla::NIVEL1);
-        QStringList orden;
-        QWidget *w = P::texto(n, "txtNombre");
-        for (int i = 0; i < 15; ++i) {
-            orden << w->objectName();
-            do {
-                w = w->nextInFocusChain();
-            } while (!(w->focusPolicy() & Qt::TabFocus));
-        }
+        const QStringList orden = P::cadenaDeFoco(n, "txtNombre", 15);
         QCOMPARE(orden, (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
                                      "txtabdominales", "txtsentadillas", "cmdGuardarReg", "cmdRegSiguiente",
                                      "cmdRegAnterior", "cmdRegresar", "cmdSalir", "Command1", "Command3",

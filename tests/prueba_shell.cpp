@@ -9,19 +9,6 @@ class PruebaShell : public QObject
 {
     Q_OBJECT
 
-    static QStringList cadenaDeFoco(QWidget *pantalla, const QString &primero, int n)
-    {
-        QStringList orden;
-        QWidget *w = pantalla->findChild<QWidget *>(primero);
-        for (int i = 0; i < n && w; ++i) {
-            orden << w->objectName();
-            do {
-                w = w->nextInFocusChain();
-            } while (w && w != pantalla && !(w->focusPolicy() & Qt::TabFocus));
-        }
-        return orden;
-    }
-
 private slots:
     void inicioSolo()
     {
@@ -199,12 +186,12 @@ private slots:
     {
         P p;
         Pantalla *inicio = p.iniciarHastaInicio();
-        QCOMPARE(cadenaDeFoco(inicio, "Picture1", 6),
+        QCOMPARE(P::cadenaDeFoco(inicio, "Picture1", 6),
                  (QStringList{"Picture1", "Command3", "Command2", "Command1", "Command4", "Command5"}));
         P::pulsar(inicio, "Command1");
         Pantalla *menu = p.existente(IdPantalla::MENU);
         QCOMPARE(menu->focusWidget()->objectName(), QStringLiteral("Command1"));
-        QCOMPARE(cadenaDeFoco(menu, "Command1", 5),
+        QCOMPARE(P::cadenaDeFoco(menu, "Command1", 5),
                  (QStringList{"Command1", "Command2", "Command3", "Command4", "Command5"}));
     }
 

@@ -64,6 +64,19 @@ std::vector<DefControl> panelResultados(const TextosResultados &t)
     };
 }
 
+std::vector<DefControl> cabeceraEvaluacion()
+{
+    return {
+        {Tipo::Etiqueta, "Label10", QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20}, {12, true, true}, {},
+         Centrado | Ajustado},
+        {Tipo::Etiqueta, "Label9", "", {32, 56, 97, 33}, {13.5, true}, {}, Centrado | Borde},
+        {Tipo::Etiqueta, "Label1", "Nombre", {32, 112, 81, 33}},
+        {Tipo::Etiqueta, "Label2", "Edad", {32, 168, 81, 33}},
+        {Tipo::Texto, "txtNombre", "", {168, 112, 257, 33}},
+        {Tipo::Texto, "txtedad", "", {168, 160, 81, 33}},
+    };
+}
+
 PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla id, DefEvaluacion def)
     : Pantalla(conjunto, id), m_def(std::move(def)), m_libro(m_def.archivo, *m_def.mapa, *this)
 {

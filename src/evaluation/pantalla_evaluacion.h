@@ -43,6 +43,10 @@ struct TextosResultados {
 };
 std::vector<DefControl> panelResultados(const TextosResultados &t);
 
+// What every evaluation screen has in its top-left corner: the record number with its
+// heading, and the name and age rows.
+std::vector<DefControl> cabeceraEvaluacion();
+
 // One of the five evaluation screens: a coach types an athlete's tests, has them scored,
 // steps through the 30 records of the screen's file, clears, prints and leaves.
 class PantallaEvaluacion : public Pantalla, public FormularioRegistros

@@ -46,27 +46,21 @@ DefEvaluacion definicionNivel(int nivel)
     def.regreso = IdPantalla::MENU;
     def.lineas = lineasEvaluacion(440);
 
-    def.controles = {
+    def.controles = cabeceraEvaluacion();
+    const std::vector<DefControl> propios{
         // header
         {Tipo::Etiqueta, "Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado, {24, true}, color::marino,
          Centrado | Ajustado},
         {Tipo::Etiqueta, "Label27", QString::fromUtf8(d.nivel), d.geoNivel, {24, true}, color::azul,
          Centrado | (d.nivelAjustado ? Ajustado : Ninguna)},
-        {Tipo::Etiqueta, "Label10", QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20}, {12, true, true}, {},
-         Centrado | Ajustado},
-        {Tipo::Etiqueta, "Label9", "", {32, 56, 97, 33}, {13.5, true}, {}, Centrado | Borde},
         {Tipo::Imagen, "Image2", ":/korva4/deportes.gif", {d.posLogo, QSize(140, 40)}},
         {Tipo::Etiqueta, "Label28", "", d.geoFecha, {12, true}},
-        // input column
-        {Tipo::Etiqueta, "Label1", "Nombre", {32, 112, 81, 33}},
-        {Tipo::Etiqueta, "Label2", "Edad", {32, 168, 81, 33}},
+        // input column, below name and age
         {Tipo::Etiqueta, "Label3", "Resistencia", {32, 208, 129, 33}},
         {Tipo::Etiqueta, "Label4", "Velocidad", {32, 256, 105, 33}},
         {Tipo::Etiqueta, "Label5", "Lagartijas", {32, 304, 105, 33}},
         {Tipo::Etiqueta, "Label6", "Abdominales", {32, 352, 121, 33}},
         {Tipo::Etiqueta, "Label7", "Sentadillas", {32, 400, 121, 33}},
-        {Tipo::Texto, "txtNombre", "", {168, 112, 257, 33}},
-        {Tipo::Texto, "txtedad", "", {168, 160, 81, 33}},
         {Tipo::Texto, "txtresistencia", "", {168, 208, 81, 33}},
         {Tipo::Texto, "txtvelocidad", "", {168, 256, 81, 33}},
         {Tipo::Texto, "txtlagartijas", "", {168, 304, 81, 33}},
@@ -74,6 +68,7 @@ DefEvaluacion definicionNivel(int nivel)
         {Tipo::Texto, "txtsentadillas", "", {168, 400, 81, 33}},
         {Tipo::Imagen, "Image1", ":/korva4/nivel.jpg", {256, 152, 168, 279}, {}, {}, Estirado},
     };
+    def.controles.insert(def.controles.end(), propios.begin(), propios.end());
     const auto panel = panelResultados({"CAPACIDADES", {"RESISTENCIA", "VELOCIDAD", "FUERZA"}, 145, false, 33});
     def.controles.insert(def.controles.end(), panel.begin(), panel.end());
     const std::vector<DefControl> barra{

@@ -2,6 +2,7 @@
 
 #include "aspecto.h"
 #include "inicio.h"
+#include "fundamentals/pantalla_fundamentos.h"
 #include "physical/pantalla_nivel.h"
 
 namespace korva {
@@ -21,6 +22,8 @@ Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id)
         return new PantallaNivel(conjunto, id, 3);
     case IdPantalla::nivel4:
         return new PantallaNivel(conjunto, id, 4);
+    case IdPantalla::fundamento:
+        return new PantallaFundamentos(conjunto);
     default:
         return new Pantalla(conjunto, id);
     }

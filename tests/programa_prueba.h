@@ -62,6 +62,13 @@ public:
         QDir::setCurrent(m_anterior);
     }
 
+    // The program as main() starts it: the access screen.
+    korva::Pantalla *iniciar()
+    {
+        m_programa->iniciar();
+        return existente(korva::IdPantalla::SECRETO);
+    }
+
     // The program as a coach meets it, up to the start screen.
     korva::Pantalla *iniciarHastaInicio()
     {

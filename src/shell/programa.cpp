@@ -2,6 +2,8 @@
 
 #include "aspecto.h"
 #include "inicio.h"
+#include "referencia.h"
+#include "secreto.h"
 #include "fundamentals/pantalla_fundamentos.h"
 #include "physical/pantalla_nivel.h"
 
@@ -24,9 +26,13 @@ Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id)
         return new PantallaNivel(conjunto, id, 4);
     case IdPantalla::fundamento:
         return new PantallaFundamentos(conjunto);
-    default:
-        return new Pantalla(conjunto, id);
+    case IdPantalla::SECRETO:
+        return new PantallaSecreto(conjunto);
+    case IdPantalla::METODOLOGIA:
+    case IdPantalla::formas:
+        return new PantallaReferencia(conjunto, id);
     }
+    return nullptr;
 }
 
 Programa::Programa(Escritorio &escritorio)
@@ -39,7 +45,8 @@ Programa::~Programa() = default;
 void Programa::iniciar()
 {
     instalarAspecto();
-    m_pantallas->mostrar(IdPantalla::INICIO);
+    // The access screen comes first; the start screen only after the right code.
+    m_pantallas->mostrar(IdPantalla::SECRETO);
 }
 
 }  // namespace korva

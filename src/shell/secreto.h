@@ -1,0 +1,25 @@
+#pragma once
+
+#include "formulario.h"
+#include "pantallas.h"
+
+namespace korva {
+
+// The access code, the only credential of the program.
+inline const QString ClaveDeAcceso = QStringLiteral("739264");
+
+// The access screen: the program starts here, and the start screen appears only after
+// the right code.
+class PantallaSecreto : public Pantalla
+{
+    Q_OBJECT
+public:
+    explicit PantallaSecreto(ConjuntoPantallas &conjunto);
+    QString cargar() override;
+
+private:
+    void entrar();
+    QHash<QString, QWidget *> m_controles;
+};
+
+}  // namespace korva

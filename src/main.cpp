@@ -7,7 +7,5 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVA 4"));
     korva::EscritorioReal escritorio;
-    korva::Programa programa(escritorio);
-    programa.iniciar();
-    return app.exec();
+    return korva::ejecutarPrograma(escritorio);
 }

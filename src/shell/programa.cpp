@@ -4,6 +4,10 @@
 #include "inicio.h"
 #include "referencia.h"
 #include "secreto.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
 #include "fundamentals/pantalla_fundamentos.h"
 #include "physical/pantalla_nivel.h"
 
@@ -47,6 +51,25 @@ void Programa::iniciar()
     instalarAspecto();
     // The access screen comes first; the start screen only after the right code.
     m_pantallas->mostrar(IdPantalla::SECRETO);
+}
+
+int ejecutarPrograma(Escritorio &escritorio)
+{
+    // Two copies in one folder would each hold their own records, and the one that left
+    // last would write over what the other saved. A copy that crashed leaves a lock whose
+    // process is gone, which does not count.
+    QLockFile cerrojo(QDir::current().filePath(NombreCerrojo));
+    cerrojo.setStaleLockTime(0);
+    if (!cerrojo.tryLock(0) && cerrojo.error() == QLockFile::LockFailedError) {
+        instalarAspecto();
+        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 ya está abierto en esta carpeta.\n\n"
+                                                   "Use la ventana que ya está abierta: dos copias en la misma "
+                                                   "carpeta guardarían los atletas una encima de la otra."));
+        return 1;
+    }
+    Programa programa(escritorio);
+    programa.iniciar();
+    return QApplication::exec();
 }
 
 }  // namespace korva

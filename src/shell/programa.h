@@ -23,6 +23,13 @@ private:
     std::unique_ptr<ConjuntoPantallas> m_pantallas;
 };
 
+// The lock file that keeps a second copy of the program out of a folder where one runs.
+inline const QString NombreCerrojo = QStringLiteral("korva4.lock");
+
+// The whole run of the program, as main() does it: one copy per folder, the first screen,
+// the event loop. Returns the process's exit code. Needs a QApplication.
+int ejecutarPrograma(Escritorio &escritorio);
+
 // Builds the screen of a slot.
 Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id);
 

@@ -25,6 +25,7 @@ public:
     QStringList documentos;      // paths handed to the editor
     QStringList contenidos;      // what each path held when it was handed over
     QString fallaImpresion;      // when set, printing fails with this reason
+    bool impresoraReal = false;  // print through the real default printer instead
     QString fallaDocumento;
 
     void terminar() override { ++terminaciones; }
@@ -34,6 +35,8 @@ public:
         if (!fallaImpresion.isEmpty())
             return korva::Resultado::falla(fallaImpresion);
         impresas << pagina;
+        if (impresoraReal)
+            return korva::EscritorioReal().imprimir(pagina);
         return korva::Resultado::exito();
     }
     korva::Resultado abrirDocumento(const QString &ruta) override

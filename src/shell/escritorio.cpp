@@ -38,10 +38,12 @@ Resultado EscritorioReal::imprimir(const QImage &pagina)
     QPrinter impresora(info, QPrinter::HighResolution);
     impresora.setDocName(QStringLiteral("KORVA 4"));
     impresora.setFullPage(false);
+    impresora.setColorMode(QPrinter::Color);  // the sheet's colours; a grey printer makes its own greys
     QPainter pintor;
     if (!pintor.begin(&impresora))
         return Resultado::falla(QStringLiteral("La impresora «%1» no aceptó el trabajo.").arg(info.printerName()));
     const QRect area(QPoint(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
+    pintor.setRenderHint(QPainter::SmoothPixmapTransform);
     pintor.drawImage(colocarEnPagina(pagina.size(), area), pagina);
     if (!pintor.end() || impresora.printerState() == QPrinter::Error)
         return Resultado::falla(QStringLiteral("La impresora «%1» informó de un error.").arg(info.printerName()));

@@ -8,7 +8,7 @@ PAQUETES="cmake make g++ pkg-config libgl-dev dpkg-dev file
 qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
 fonts-liberation2 fontconfig"
 if [ "${1:-}" = "pruebas" ]; then
-  PAQUETES="$PAQUETES cups cups-client poppler-utils"
+  PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils"
 fi
 
 faltan=""

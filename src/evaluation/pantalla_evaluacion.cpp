@@ -4,6 +4,7 @@
 #include "shell/inicio.h"
 
 #include <QDate>
+#include <QDir>
 #include <QLineEdit>
 
 namespace korva {
@@ -78,7 +79,12 @@ std::vector<DefControl> cabeceraEvaluacion()
 }
 
 PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla id, DefEvaluacion def)
-    : Pantalla(conjunto, id), m_def(std::move(def)), m_libro(m_def.archivo, *m_def.mapa, *this)
+    : Pantalla(conjunto, id),
+      m_def(std::move(def)),
+      // The file lies in the folder the program was started from. Its full path is taken
+      // now, so that a folder that goes away (a memory stick pulled out) and comes back
+      // under the same path is found again.
+      m_libro(QDir::current().absoluteFilePath(m_def.archivo), *m_def.mapa, *this)
 {
     setWindowTitle(m_def.titulo);
     ponerFondo(this, color::fondo);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOptionFocusRect>
 #include <QTranslator>
 
@@ -17,6 +18,23 @@ QFont fuente(const Fuente &f)
     return q;
 }
 
+namespace {
+
+// The desktop's own style, but a password box shows "*" for each character.
+class EstiloKorva : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *opcion, const QWidget *widget,
+                  QStyleHintReturn *devuelto) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, opcion, widget, devuelto);
+    }
+};
+
+}  // namespace
+
 void instalarAspecto()
 {
     static bool hecho = false;
@@ -25,6 +43,7 @@ void instalarAspecto()
     hecho = true;
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
+    QApplication::setStyle(new EstiloKorva);
     QApplication::setFont(fuente({}));
 
     auto *qt = new QTranslator(qApp);

@@ -50,10 +50,8 @@ QWidget *crear(const DefControl &d, QWidget *padre)
     case Tipo::Texto: {
         auto *t = new QLineEdit(padre);
         t->setFont(fuente(d.letra));
-        if (d.banderas & Clave) {
-            t->setEchoMode(QLineEdit::Password);
-            t->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
-        }
+        if (d.banderas & Clave)
+            t->setEchoMode(QLineEdit::Password);  // "*" for each character: the program's style
         if (d.color.isValid() || d.fondo.isValid()) {
             QPalette p = t->palette();
             if (d.color.isValid())

@@ -1,0 +1,160 @@
+// Timings of KORVA 4: start-up to the first painted window and peak memory, each next to a
+// bare Qt Widgets window started the same way, and the median time of each action.
+// Run from the build folder: bench/korva4_bench
+#include "evaluation/pantalla_evaluacion.h"
+#include "shell/programa.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace korva;
+
+namespace {
+
+class EscritorioMudo : public Escritorio
+{
+public:
+    void terminar() override {}
+    void mensaje(QWidget *, const QString &texto) override { std::fprintf(stderr, "mensaje: %s\n", qPrintable(texto)); }
+    Resultado imprimir(const QImage &) override { return Resultado::exito(); }
+    Resultado abrirDocumento(const QString &) override { return Resultado::exito(); }
+};
+
+double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct Arranque {
+    double ms = 0;
+    long kb = 0;
+};
+
+// One start of a program, in a scratch folder, until it reports its first paint.
+Arranque arrancar(const QString &programa, const QString &carpeta)
+{
+    QProcess p;
+    p.setProgram(programa);
+    p.setWorkingDirectory(carpeta);
+    QElapsedTimer reloj;
+    reloj.start();
+    p.start();
+    QByteArray salida;
+    while (!salida.contains('\n') && p.waitForReadyRead(10000))
+        salida += p.readAllStandardOutput();
+    Arranque a;
+    a.ms = reloj.nsecsElapsed() / 1e6;
+    p.waitForFinished(5000);
+    const QList<QByteArray> partes = salida.trimmed().split(' ');
+    if (partes.value(0) != "PINTADO")
+        qFatal("%s no pintó: %s", qPrintable(programa), salida.constData());
+    a.kb = partes.value(1).toLong();
+    return a;
+}
+
+std::vector<double> veces(int n, const std::function<void()> &accion)
+{
+    std::vector<double> t;
+    QElapsedTimer reloj;
+    for (int i = 0; i < n; ++i) {
+        reloj.start();
+        accion();
+        t.push_back(reloj.nsecsElapsed() / 1e6);
+    }
+    return t;
+}
+
+void pulsar(QWidget *w, const char *nombre)
+{
+    w->findChild<QAbstractButton *>(QString::fromLatin1(nombre))->click();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString aqui = QCoreApplication::applicationDirPath();
+    QTemporaryDir carpeta;
+
+    // Start-up, alternating the two programs so that both see the same machine.
+    std::vector<double> korva, vacia, texto;
+    std::vector<double> memKorva, memVacia, memTexto;
+    for (int i = 0; i < 21; ++i) {
+        QFile::remove(carpeta.filePath(QStringLiteral("korva4.lock")));
+        const Arranque k = arrancar(aqui + QStringLiteral("/korva4_arranque"), carpeta.path());
+        const Arranque v = arrancar(aqui + QStringLiteral("/ventana_vacia"), carpeta.path());
+        const Arranque t = arrancar(aqui + QStringLiteral("/ventana_con_texto"), carpeta.path());
+        korva.push_back(k.ms);
+        vacia.push_back(v.ms);
+        texto.push_back(t.ms);
+        memKorva.push_back(k.kb);
+        memVacia.push_back(v.kb);
+        memTexto.push_back(t.kb);
+    }
+
+    // The actions, in-process, on a level screen with a full 30-record file.
+    QDir::setCurrent(carpeta.path());
+    {
+        QFile f(QStringLiteral("nivel2.dat"));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        for (int r = 0; r < 30; ++r) {
+            QByteArray reg = QByteArray("ATLETA ").append(QByteArray::number(r + 1)).leftJustified(30, ' ');
+            reg += QByteArray("10").leftJustified(10, ' ') + QByteArray("1.25").leftJustified(10, ' ')
+                + QByteArray("8.5").leftJustified(10, ' ') + QByteArray("25").leftJustified(10, ' ')
+                + QByteArray("26").leftJustified(10, ' ') + QByteArray("27").leftJustified(10, ' ')
+                + QByteArray(40, '\0');
+            f.write(reg);
+        }
+    }
+    EscritorioMudo escritorio;
+    Programa programa(escritorio);
+    programa.iniciar();
+    std::vector<double> crear;
+    PantallaEvaluacion *n2 = nullptr;
+    for (int i = 0; i < 20; ++i) {
+        if (n2) {
+            n2->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QElapsedTimer reloj;
+        reloj.start();
+        n2 = qobject_cast<PantallaEvaluacion *>(programa.pantallas().mostrar(IdPantalla::NIVEL2));
+        crear.push_back(reloj.nsecsElapsed() / 1e6);
+    }
+    const auto procesar = veces(501, [&] { pulsar(n2, "Command3"); });
+    int paso = 0;
+    const auto siguiente = veces(501, [&] { pulsar(n2, ++paso % 58 < 29 ? "cmdRegSiguiente" : "cmdRegAnterior"); });
+    const auto guardar = veces(101, [&] { pulsar(n2, "cmdGuardarReg"); });
+    const auto carga = veces(301, [&] { n2->cargar(); });
+    const auto imagen = veces(51, [&] { n2->imagenHoja(); });
+
+    const double mk = mediana(korva), mv = mediana(vacia);
+    const double rk = mediana(memKorva), rv = mediana(memVacia);
+    std::printf("KORVA 4 timings (median)\n");
+    std::printf("  start to first painted window   %8.1f ms   bare window %8.1f ms   ratio %.2f (target 1.15)\n",
+                mk, mv, mk / mv);
+    std::printf("  peak resident memory            %8.0f kB   bare window %8.0f kB   ratio %.2f (target 1.25)\n",
+                rk, rv, rk / rv);
+    std::printf("  (a window with one label: start %.1f ms, ratio %.2f; memory %.0f kB, ratio %.2f)\n",
+                mediana(texto), mk / mediana(texto), mediana(memTexto), rk / mediana(memTexto));
+    std::printf("  \"Procesar Datos\"                %8.3f ms   (target 1 ms)\n", mediana(procesar));
+    std::printf("  \"Registro Siguiente\"/\"Anterior\" %8.3f ms   (target 1 ms)\n", mediana(siguiente));
+    std::printf("  load of a full 30-record file   %8.3f ms   (target 1 ms)\n", mediana(carga));
+    std::printf("  \"Guardar Registro\" with flush   %8.3f ms\n", mediana(guardar));
+    std::printf("  \"IMPRIMIR\" image step           %8.3f ms   (target 50 ms)\n", mediana(imagen));
+    std::printf("  a level screen built and shown  %8.3f ms\n", mediana(crear));
+    return 0;
+}

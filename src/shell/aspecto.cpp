@@ -9,9 +9,21 @@
 
 namespace korva {
 
+// The faces the screens were designed in, and the metric-compatible faces that stand for them.
+// Asking for the stand-in by name spares the font system a search for a face that is not
+// there; the substitutions below serve any other request for the designed faces.
+QString caraDisponible(const char *familia)
+{
+    if (qstrcmp(familia, "MS Sans Serif") == 0)
+        return QStringLiteral("Liberation Sans");
+    if (qstrcmp(familia, "Courier New") == 0)
+        return QStringLiteral("Liberation Mono");
+    return QString::fromLatin1(familia);
+}
+
 QFont fuente(const Fuente &f)
 {
-    QFont q(QString::fromLatin1(f.familia));
+    QFont q(caraDisponible(f.familia));
     q.setPixelSize(qRound(f.puntos * 96.0 / 72.0));
     q.setBold(f.negrita);
     q.setItalic(f.cursiva);

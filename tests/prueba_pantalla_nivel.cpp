@@ -263,6 +263,19 @@ private slots:
         QCOMPARE(n2->grab().toImage(), antes);
     }
 
+    void imprimirDejaElFocoDondeEstaba()
+    {
+        P p;
+        Pantalla *n2 = abrirNivel(p, IdPantalla::NIVEL2);
+        P::boton(n2, "Command2")->setFocus();
+        P::pulsar(n2, "Command2");
+        QCOMPARE(n2->focusWidget()->objectName(), QStringLiteral("Command2"));
+        P::texto(n2, "txtedad")->setFocus();
+        P::pulsar(n2, "Command2");
+        QCOMPARE(n2->focusWidget()->objectName(), QStringLiteral("txtedad"));
+        QCOMPARE(p.escritorio.impresas.size(), 2);
+    }
+
     void imprimirQueFallaAvisaYSigue()
     {
         P p;

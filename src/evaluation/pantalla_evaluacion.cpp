@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace korva {
 
@@ -199,6 +200,10 @@ QImage PantallaEvaluacion::imagenHoja()
     QList<QWidget *> ocultos;
     for (const QString &nombre : m_def.ocultarAlImprimir)
         ocultos << m_controles.value(nombre);
+    // No box keeps the focus while the image is taken: the sheet shows no cursor and no
+    // focus frame, and hiding the focused button does not send the focus elsewhere.
+    QPointer<QWidget> foco = focusWidget();
+    setFocus();
     for (QWidget *w : ocultos)
         w->hide();
     ponerFondo(this, color::blanco);
@@ -206,6 +211,8 @@ QImage PantallaEvaluacion::imagenHoja()
     ponerFondo(this, color::fondo);
     for (QWidget *w : ocultos)
         w->show();
+    if (foco)
+        foco->setFocus();
     return imagen;
 }
 

@@ -280,6 +280,26 @@ private slots:
             QVERIFY(QFileInfo(archivo).isDir());
     }
 
+    // A file that could not be read at the load may hold records nobody saw: once the fault
+    // is mended, "Salir" writes only what the screen stored, and leaves the rest of the file.
+    void sinLecturaNoSePisaLoNoVisto()
+    {
+        QVERIFY(QDir(m_tmp->path()).mkdir("nivel1.dat"));
+        FormaFalsa forma;
+        LibroRegistros libro(ruta("nivel1.dat"), mapaNivel(), forma);
+        QVERIFY(!libro.cargar().ok);
+        QVERIFY(!libro.leido());
+        forma.escribir(mapaNivel(), {"ANA", "9", "1.2", "6.5", "12", "20", "15"});
+        libro.registroSiguiente();                 // record 1 into the table
+        forma.escribir(mapaNivel(), {"LUIS"});
+        QVERIFY(!libro.guardarRegistro().ok);      // record 2 could not be saved
+        QVERIFY(QDir(m_tmp->path()).rmdir("nivel1.dat"));
+        const QByteArray enDisco = registroAjeno(1) + registroAjeno(2) + registroAjeno(3);
+        QVERIFY(escribirArchivo(ruta("nivel1.dat"), enDisco));
+        QVERIFY(libro.escribirTodos().ok);
+        QCOMPARE(leerArchivo(ruta("nivel1.dat")), registroAna() + enDisco.mid(130));
+    }
+
     void cargaFallidaDejaLaTabla()
     {
         // a table loaded once survives a later load that fails

@@ -21,6 +21,8 @@ Resultado LibroRegistros::cargar()
             if (r)
                 m_tabla = leida;
         }
+        if (r)
+            m_leido = true;
     }
     IndiceReg = 1;
     Update_Form();
@@ -30,13 +32,16 @@ Resultado LibroRegistros::cargar()
 Resultado LibroRegistros::guardarRegistro()
 {
     const TipoReg antes = m_tabla[IndiceReg];
+    const bool tocadoAntes = m_tocados[IndiceReg];
     Obtener_Datos();
     ArchivoRegistros archivo(m_archivo);
     Resultado r = archivo.abrir();
     if (r)
         r = archivo.escribir(IndiceReg, m_tabla[IndiceReg]);
-    if (!r)
+    if (!r) {
         m_tabla[IndiceReg] = antes;  // the screen still shows what was typed
+        m_tocados[IndiceReg] = tocadoAntes;
+    }
     return r;
 }
 
@@ -67,8 +72,11 @@ Resultado LibroRegistros::escribirTodos()
 {
     ArchivoRegistros archivo(m_archivo);
     Resultado r = archivo.abrir();
-    if (r)
-        r = archivo.escribirTodos(m_tabla);
+    if (r && m_leido)
+        return archivo.escribirTodos(m_tabla);
+    for (int n = 1; r && n <= RegistrosPorArchivo; ++n)
+        if (m_tocados[n])
+            r = archivo.escribir(n, m_tabla[n]);
     return r;
 }
 
@@ -82,6 +90,7 @@ void LibroRegistros::Update_Form()
 void LibroRegistros::Obtener_Datos()
 {
     TipoReg &reg = m_tabla[IndiceReg];
+    m_tocados.set(IndiceReg);
     for (const ParCampo &par : m_mapa)
         reg.guardar(par.campo, m_forma.textoCampo(par.control));
 }

@@ -3,6 +3,8 @@
 #include "archivo.h"
 #include "mapas.h"
 
+#include <bitset>
+
 namespace korva {
 
 // What the record book needs of an evaluation screen; the screen's widgets stay its own.
@@ -40,7 +42,10 @@ public:
     void registroAnterior();
     void registroSiguiente();
     // "Salir": slots 1 to 30 as they stand in the table, without taking the screen first.
+    // While the file has never been read, only the slots the screen stored into are
+    // written: the records the file may hold were never seen and are left as they are.
     Resultado escribirTodos();
+    bool leido() const { return m_leido; }
 
     void Update_Form();
     void Obtener_Datos();
@@ -52,6 +57,8 @@ private:
     const MapaCampos &m_mapa;
     FormularioRegistros &m_forma;
     TablaRegistros m_tabla;
+    bool m_leido = false;               // the table holds the file's records
+    std::bitset<RegistrosPorArchivo + 1> m_tocados;  // slots the screen stored into
 };
 
 }  // namespace korva

@@ -2,6 +2,8 @@
 #include "shell/aspecto.h"
 #include "shell/formulario.h"
 
+#include <QMessageBox>
+
 using namespace korva;
 using P = ProgramaDePrueba;
 
@@ -210,11 +212,16 @@ private slots:
         QCOMPARE(colocarEnPagina(QSize(785, 521), QRect(0, 0, 1570, 521)), QRect(0, 0, 785, 521));
     }
 
-    void botonesEnEspanol()
+    void mensajeDelEscritorio()
     {
         P p;
         p.iniciarHastaInicio();
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("Aceptar"));
+        const auto caja = crearMensaje(nullptr, QStringLiteral(" Dar la clave correcta por favor"));
+        QCOMPARE(caja->windowTitle(), QStringLiteral("KORVA 4"));
+        QCOMPARE(caja->text(), QStringLiteral(" Dar la clave correcta por favor"));
+        QCOMPARE(caja->icon(), QMessageBox::NoIcon);
+        QCOMPARE(caja->buttons().size(), 1);
+        QCOMPARE(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
     }
 };
 

@@ -15,10 +15,16 @@ namespace korva {
 
 namespace {
 
-// The copies handed to the editor live in a folder of this run, gone when the program ends.
+// The copies handed to the editor live in a temporary folder of this run. The folder stays
+// when the program ends: the editor starts on its own and may read its copy only later, and
+// the coach may still have it open. The system's temporary folder is cleaned in its time.
 QTemporaryDir &carpetaDeCopias()
 {
-    static QTemporaryDir carpeta(QDir::tempPath() + QStringLiteral("/korva4-XXXXXX"));
+    static QTemporaryDir carpeta = [] {
+        QTemporaryDir c(QDir::tempPath() + QStringLiteral("/korva4-XXXXXX"));
+        c.setAutoRemove(false);
+        return c;
+    }();
     return carpeta;
 }
 

@@ -16,10 +16,15 @@ void EscritorioReal::terminar()
     QCoreApplication::exit(0);
 }
 
+std::unique_ptr<QMessageBox> crearMensaje(QWidget *padre, const QString &texto)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KORVA 4"), texto, QMessageBox::Ok,
+                                         padre);
+}
+
 void EscritorioReal::mensaje(QWidget *padre, const QString &texto)
 {
-    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("KORVA 4"), texto, QMessageBox::Ok, padre);
-    caja.exec();
+    crearMensaje(padre, texto)->exec();
 }
 
 QRect colocarEnPagina(const QSize &imagen, const QRect &pagina)

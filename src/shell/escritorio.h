@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace korva {
@@ -33,6 +36,9 @@ public:
     Resultado imprimir(const QImage &pagina) override;
     Resultado abrirDocumento(const QString &ruta) override;
 };
+
+// The message box the real desktop shows: title "KORVA 4", the text, no icon, one button.
+std::unique_ptr<QMessageBox> crearMensaje(QWidget *padre, const QString &texto);
 
 // Where an image lands on a page: scaled to fit, aspect kept, at the top-left corner.
 QRect colocarEnPagina(const QSize &imagen, const QRect &pagina);

@@ -65,10 +65,9 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
         const QString archivo = destino.filePath(nombrePantalla(id) + QStringLiteral(".png"));
         p->grab().save(archivo);
-        if (auto *e = qobject_cast<PantallaEvaluacion *>(p)) {
+        if (qobject_cast<PantallaEvaluacion *>(p)) {  // and the sheet that "IMPRIMIR" prints
             pulsar(p, "Command2");
             escritorio.hoja.save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja.png")));
-            (void)e;
         }
     }
     return 0;

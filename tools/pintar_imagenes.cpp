@@ -108,12 +108,20 @@ void cesped(QPainter &p, const QRectF &r, int franjas)
     }
 }
 
-QImage escenaFutbol(QSize tam)
+// A scene drawn on a fresh picture of the given size, antialiased.
+using Escena = void (*)(QPainter &p, double w, double h);
+
+QImage pintar(QSize tam, Escena escena)
 {
     QImage img(tam, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
+    escena(p, tam.width(), tam.height());
+    return img;
+}
+
+void escenaFutbol(QPainter &p, double w, double h)
+{
     QLinearGradient cielo(0, 0, 0, h * 0.35);
     cielo.setColorAt(0, QColor(90, 150, 230));
     cielo.setColorAt(1, QColor(180, 215, 250));
@@ -138,16 +146,11 @@ QImage escenaFutbol(QSize tam)
     jugador(p, QPointF(w * 0.32, h * 0.93), h * 0.5, QColor(220, 30, 30), true);
     jugador(p, QPointF(w * 0.62, h * 0.80), h * 0.36, QColor(30, 60, 200), false);
     balonFutbol(p, QPointF(w * 0.47, h * 0.86), h * 0.06);
-    return img;
 }
 
-QImage pista(QSize tam)
+void pista(QPainter &p, double w, double h)
 {
-    QImage img(tam, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
-    p.fillRect(img.rect(), QColor(58, 150, 64));
+    p.fillRect(QRectF(0, 0, w, h), QColor(58, 150, 64));
     p.setBrush(QColor(196, 82, 48));
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(-w * 0.2, h * 0.25, w * 1.4, h * 0.7), h * 0.3, h * 0.3);
@@ -157,38 +160,28 @@ QImage pista(QSize tam)
     for (int i = 0; i < 3; ++i)
         jugador(p, QPointF(w * (0.25 + i * 0.25), h * (0.45 + i * 0.2)), h * 0.35,
                 QColor::fromHsv(i * 110, 200, 220), false);
-    return img;
 }
 
-QImage cancha(QSize tam)
+void cancha(QPainter &p, double w, double h)
 {
-    QImage img(tam, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
     QLinearGradient piso(0, 0, w, h);
     piso.setColorAt(0, QColor(222, 170, 110));
     piso.setColorAt(1, QColor(190, 135, 80));
-    p.fillRect(img.rect(), piso);
+    p.fillRect(QRectF(0, 0, w, h), piso);
     p.setPen(QPen(Qt::white, 2));
     p.drawRect(QRectF(w * 0.05, h * 0.1, w * 0.9, h * 0.8));
     p.drawEllipse(QPointF(w * 0.5, h * 0.5), w * 0.1, w * 0.1);
     p.drawLine(QPointF(w * 0.5, h * 0.1), QPointF(w * 0.5, h * 0.9));
     balonBaloncesto(p, QPointF(w * 0.7, h * 0.35), h * 0.12);
     jugador(p, QPointF(w * 0.35, h * 0.85), h * 0.55, QColor(250, 200, 0), false);
-    return img;
 }
 
-QImage alberca(QSize tam)
+void alberca(QPainter &p, double w, double h)
 {
-    QImage img(tam, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
     QLinearGradient agua(0, 0, 0, h);
     agua.setColorAt(0, QColor(40, 150, 220));
     agua.setColorAt(1, QColor(10, 90, 170));
-    p.fillRect(img.rect(), agua);
+    p.fillRect(QRectF(0, 0, w, h), agua);
     for (int i = 1; i < 5; ++i) {
         const double y = h * i / 5;
         for (int k = 0; k < int(w / 10); ++k)
@@ -197,16 +190,11 @@ QImage alberca(QSize tam)
     p.setPen(QPen(QColor(255, 255, 255, 150), 1));
     for (int i = 0; i < 30; ++i)
         p.drawArc(QRectF((i * 37) % int(w), (i * 53) % int(h), 16, 6), 0, 180 * 16);
-    return img;
 }
 
-QImage tenis(QSize tam)
+void tenis(QPainter &p, double w, double h)
 {
-    QImage img(tam, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
-    p.fillRect(img.rect(), QColor(40, 110, 170));
+    p.fillRect(QRectF(0, 0, w, h), QColor(40, 110, 170));
     p.fillRect(QRectF(w * 0.08, h * 0.12, w * 0.84, h * 0.76), QColor(60, 140, 200));
     p.setPen(QPen(Qt::white, 2));
     p.drawRect(QRectF(w * 0.08, h * 0.12, w * 0.84, h * 0.76));
@@ -214,16 +202,11 @@ QImage tenis(QSize tam)
     p.drawLine(QPointF(w * 0.08, h * 0.5), QPointF(w * 0.92, h * 0.5));
     pelotaTenis(p, QPointF(w * 0.3, h * 0.3), h * 0.08);
     jugador(p, QPointF(w * 0.7, h * 0.85), h * 0.5, Qt::white, false);
-    return img;
 }
 
-QImage gimnasio(QSize tam)
+void gimnasio(QPainter &p, double w, double h)
 {
-    QImage img(tam, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = tam.width(), h = tam.height();
-    p.fillRect(img.rect(), QColor(120, 120, 140));
+    p.fillRect(QRectF(0, 0, w, h), QColor(120, 120, 140));
     p.fillRect(QRectF(0, h * 0.7, w, h * 0.3), QColor(70, 90, 160));
     // a figure doing push-ups
     p.setPen(QPen(QColor(60, 40, 30), h * 0.05, Qt::SolidLine, Qt::RoundCap));
@@ -237,7 +220,6 @@ QImage gimnasio(QSize tam)
     p.setBrush(QColor(40, 40, 40));
     p.drawRect(QRectF(w * 0.1, h * 0.1, w * 0.06, h * 0.2));
     p.drawRect(QRectF(w * 0.84, h * 0.1, w * 0.06, h * 0.2));
-    return img;
 }
 
 // The start screen's collage of sports photographs, 708 x 538.
@@ -248,7 +230,7 @@ QImage coleccion()
     QPainter p(&img);
     struct Foto {
         QRect r;
-        QImage (*hacer)(QSize);
+        Escena escena;
     };
     const Foto fotos[] = {
         {{0, 0, 300, 250}, escenaFutbol}, {{304, 0, 200, 160}, cancha},     {{508, 0, 200, 160}, tenis},
@@ -256,7 +238,7 @@ QImage coleccion()
         {{560, 264, 148, 274}, gimnasio},
     };
     for (const Foto &f : fotos)
-        p.drawImage(f.r.topLeft(), f.hacer(f.r.size()));
+        p.drawImage(f.r.topLeft(), pintar(f.r.size(), f.escena));
     return img;
 }
 
@@ -311,7 +293,7 @@ int main(int argc, char *argv[])
     bool ok = coleccion().save(destino.filePath("coleccion.png"));
     ok &= balonSobreCesped(100).save(destino.filePath("balon.png"));
     ok &= banner().save(destino.filePath("deportes.png"));
-    ok &= escenaFutbol(QSize(283, 212)).save(destino.filePath("nivel.png"));
+    ok &= pintar(QSize(283, 212), escenaFutbol).save(destino.filePath("nivel.png"));
     ok &= icono(32).save(destino.filePath("icono.png"));
     ok &= icono(256).save(destino.filePath("icono256.png"));
     return ok ? 0 : 1;

@@ -1,6 +1,6 @@
 // KORVA 4 started as main() starts it, ending at its first painted window.
 #include "primer_pintado.h"
-#include "shell/programa.h"
+#include "app/programa.h"
 
 #include <QApplication>
 

@@ -2,7 +2,8 @@
 // bare Qt Widgets window started the same way, and the median time of each action.
 // Run from the build folder: bench/korva4_bench
 #include "evaluation/pantalla_evaluacion.h"
-#include "shell/programa.h"
+#include "app/programa.h"
+#include "escritorio_falso.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,14 +22,6 @@ using namespace korva;
 
 namespace {
 
-class EscritorioMudo : public Escritorio
-{
-public:
-    void terminar() override {}
-    void mensaje(QWidget *, const QString &texto) override { std::fprintf(stderr, "mensaje: %s\n", qPrintable(texto)); }
-    Resultado imprimir(const QImage &) override { return Resultado::exito(); }
-    Resultado abrirDocumento(const QString &) override { return Resultado::exito(); }
-};
 
 double mediana(std::vector<double> v)
 {
@@ -119,7 +112,7 @@ int main(int argc, char *argv[])
             f.write(reg);
         }
     }
-    EscritorioMudo escritorio;
+    EscritorioFalso escritorio;
     Programa programa(escritorio);
     programa.iniciar();
     std::vector<double> crear;

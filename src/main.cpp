@@ -1,4 +1,4 @@
-#include "shell/programa.h"
+#include "app/programa.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // The program's own run with a desktop that writes to standard output instead of showing
 // message boxes, for tests that start real processes.
-#include "shell/programa.h"
+#include "app/programa.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,7 +4,8 @@
 // the desktop that records what the program asks of it.
 
 #include "evaluation/pantalla_evaluacion.h"
-#include "shell/programa.h"
+#include "app/programa.h"
+#include "escritorio_falso.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,40 +16,6 @@
 #include <QtTest>
 
 #include <memory>
-
-class EscritorioFalso : public korva::Escritorio
-{
-public:
-    int terminaciones = 0;
-    QStringList mensajes;
-    QList<QImage> impresas;
-    QStringList documentos;      // paths handed to the editor
-    QStringList contenidos;      // what each path held when it was handed over
-    QString fallaImpresion;      // when set, printing fails with this reason
-    bool impresoraReal = false;  // print through the real default printer instead
-    QString fallaDocumento;
-
-    void terminar() override { ++terminaciones; }
-    void mensaje(QWidget *, const QString &texto) override { mensajes << texto; }
-    korva::Resultado imprimir(const QImage &pagina) override
-    {
-        if (!fallaImpresion.isEmpty())
-            return korva::Resultado::falla(fallaImpresion);
-        impresas << pagina;
-        if (impresoraReal)
-            return korva::EscritorioReal().imprimir(pagina);
-        return korva::Resultado::exito();
-    }
-    korva::Resultado abrirDocumento(const QString &ruta) override
-    {
-        if (!fallaDocumento.isEmpty())
-            return korva::Resultado::falla(fallaDocumento);
-        documentos << ruta;
-        QFile f(ruta);
-        contenidos << (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString());
-        return korva::Resultado::exito();
-    }
-};
 
 // One run of the program in a fresh directory; the directory goes away with it.
 class ProgramaDePrueba

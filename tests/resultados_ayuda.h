@@ -1,6 +1,6 @@
 #pragma once
 
-#include "physical/resultados.h"
+#include "comun/resultados.h"
 
 #include <QStringList>
 

@@ -2,7 +2,8 @@
 // layout tables. Usage: korva4_capturas FOLDER (run it from a scratch directory: the
 // evaluation screens read and write their record files there).
 #include "evaluation/pantalla_evaluacion.h"
-#include "shell/programa.h"
+#include "app/programa.h"
+#include "escritorio_falso.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,20 +13,6 @@
 using namespace korva;
 
 namespace {
-
-class EscritorioMudo : public Escritorio
-{
-public:
-    void terminar() override {}
-    void mensaje(QWidget *, const QString &texto) override { qWarning("mensaje: %s", qPrintable(texto)); }
-    Resultado imprimir(const QImage &pagina) override
-    {
-        hoja = pagina;
-        return Resultado::exito();
-    }
-    Resultado abrirDocumento(const QString &) override { return Resultado::exito(); }
-    QImage hoja;
-};
 
 void teclear(QWidget *pantalla, const char *caja, const QString &texto)
 {
@@ -44,7 +31,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QDir destino(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     destino.mkpath(QStringLiteral("."));
-    EscritorioMudo escritorio;
+    EscritorioFalso escritorio;
     Programa programa(escritorio);
     programa.iniciar();
     ConjuntoPantallas &pantallas = programa.pantallas();
@@ -67,7 +54,7 @@ int main(int argc, char *argv[])
         p->grab().save(archivo);
         if (qobject_cast<PantallaEvaluacion *>(p)) {  // and the sheet that "IMPRIMIR" prints
             pulsar(p, "Command2");
-            escritorio.hoja.save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja.png")));
+            escritorio.impresas.last().save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja.png")));
         }
     }
     return 0;

@@ -1,12 +1,16 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building and running KORVA 4 need; with "pruebas",
-# also those its tests use (a private CUPS scheduler and the PDF tools that read its jobs).
+# also those its tests use (a private CUPS scheduler and the PDF tools that read its jobs);
+# with "imagenes", what tools/hacer_imagenes.sh draws and converts the pictures with.
 # Run as root or as a user with sudo; does nothing when everything is already there.
 set -e
 
 PAQUETES="cmake make g++ pkg-config libgl-dev dpkg-dev file
 qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
 fonts-liberation2 fontconfig"
+if [ "${1:-}" = "imagenes" ]; then
+  PAQUETES="$PAQUETES imagemagick"
+fi
 if [ "${1:-}" = "pruebas" ]; then
   PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils"
 fi

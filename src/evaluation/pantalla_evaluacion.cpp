@@ -1,7 +1,6 @@
 #include "pantalla_evaluacion.h"
 
 #include "shell/escritorio.h"
-#include "shell/inicio.h"
 
 #include <QDate>
 #include <QDir>
@@ -10,10 +9,66 @@
 
 namespace korva {
 
+using namespace control;
+
 namespace {
-const char *const EtiquetasResultado[] = {"Label11", "Label12", "Label13", "Label19",
-                                          "Label23", "Label24", "Label25", "Label26"};
+
+// What every evaluation screen has in its top-left corner: the record number with its
+// heading, and the name and age rows.
+std::vector<DefControl> cabeceraEvaluacion()
+{
+    return {
+        etiqueta(Label10, QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20}).conLetra({12, true, true}).centrado().ajustado(),
+        etiqueta(Label9, "", {32, 56, 97, 33}).centrado().borde(),
+        etiqueta("Label1", "Nombre", {32, 112, 81, 33}),
+        etiqueta("Label2", "Edad", {32, 168, 81, 33}),
+        caja(txtNombre, {168, 112, 257, 33}),
+        caja(txtedad, {168, 160, 81, 33}),
+    };
 }
+
+// The button bar along the foot of the screen, inside its frame "Opciones".
+std::vector<DefControl> barraEvaluacion(const DefBarra &b)
+{
+    const auto x = [&b](int i) { return b.izquierda + 88 * i; };
+    return {
+        marco(Frame1, "Opciones", {24, 448, 745, 73}, b.marco),
+        boton(cmdGuardarReg, "Guardar Registro", {x(0), 480, 81, 33}, b.guardar),
+        boton(cmdRegSiguiente, "Registro Siguiente", {x(1), 480, 81, 33}, color::naranja),
+        boton(cmdRegAnterior, "Registro Anterior", {x(2), 480, 81, 33}, color::naranja),
+        boton(cmdRegresar, "Regresar", {x(3), 480, 81, 33}, color::naranja),
+        boton(Command1, "Borrar", {x(4), 480, 81, 33}, color::naranja),
+        boton(Command3, "Procesar Datos", {x(5), 480, b.anchoProcesar, 33}, b.procesar).conLetra(b.letraProcesar),
+        boton(Command2, "IMPRIMIR", {576, 480, 81, 33}, color::verde),
+        boton(cmdSalir, "Salir", {672, 480, 81, 33}, color::rojo),
+    };
+}
+
+// The keyboard order: the boxes of the field map, then the buttons of the bar.
+std::vector<const char *> ordenTeclado(const DefEvaluacion &def)
+{
+    std::vector<const char *> orden;
+    for (const ParCampo &par : *def.mapa)
+        orden.push_back(par.control);
+    orden.insert(orden.end(), {cmdGuardarReg, cmdRegSiguiente, cmdRegAnterior, cmdRegresar});
+    if (!def.barra.salirAlFinal)
+        orden.push_back(cmdSalir);
+    orden.insert(orden.end(), {Command1, Command3, Command2});
+    if (def.barra.salirAlFinal)
+        orden.push_back(cmdSalir);
+    return orden;
+}
+
+// What "IMPRIMIR" hides: the bar, the record number and the screen's own extras.
+std::vector<const char *> ocultosAlImprimir(const DefEvaluacion &def)
+{
+    std::vector<const char *> ocultos{Frame1,      Label9,   Label10,  cmdGuardarReg, cmdRegAnterior, cmdRegSiguiente,
+                                      cmdRegresar, cmdSalir, Command1, Command3,      Command2};
+    ocultos.insert(ocultos.end(), def.ocultarTambien.begin(), def.ocultarTambien.end());
+    return ocultos;
+}
+
+}  // namespace
 
 std::vector<DefLinea> lineasEvaluacion(int x)
 {
@@ -45,37 +100,22 @@ std::vector<DefLinea> lineasEvaluacion(int x)
 std::vector<DefControl> panelResultados(const TextosResultados &t)
 {
     return {
-        {Tipo::Etiqueta, "Label22", "EVALUACION INDIVIDUAL", {480, 112, 251, 24}, {13.5, true}, color::marino,
-         Centrado | Ajustado},
-        {Tipo::Etiqueta, "Label21", t.columna, {440, 152, 161, 25}, {13.5, true}, {}, Centrado},
-        {Tipo::Etiqueta, "Label14", "NIVEL Y %", {616, 152, 113, 33}, {13.5, true}, {}, Centrado},
-        {Tipo::Etiqueta, "Label15", t.filas[0], {448, 200, t.anchoFila1, 33}},
-        {Tipo::Etiqueta, "Label23", "", {616, 200, 7, 24}, {13.5, true}, {}, Ajustado},
-        {Tipo::Etiqueta, "Label11", "", {672, 200, 81, t.altoPrimerPorcentaje}, {13.5, true}, {}, Centrado},
-        {Tipo::Etiqueta, "Label16", t.filas[1], {456, 248, 129, 33}},
-        {Tipo::Etiqueta, "Label24", "", {616, 248, 7, 24}, {13.5, true}, {}, Ajustado},
-        {Tipo::Etiqueta, "Label12", "", {672, 248, 81, 33}, {13.5, true}, {}, Centrado},
-        {Tipo::Etiqueta, "Label17", t.filas[2], {472, 296, 97, 33}, {13.5, true}, {},
-         t.terceraCentrada ? Centrado : Ninguna},
-        {Tipo::Etiqueta, "Label25", "", {616, 296, 7, 24}, {13.5, true}, {}, Ajustado},
-        {Tipo::Etiqueta, "Label13", "", {672, 296, 81, 33}, {13.5, true}, {}, Centrado},
-        {Tipo::Etiqueta, "Label18", "NIVEL PROMEDIO", {448, 344, 145, 57}, {13.5, true}, {}, Centrado | Partido},
-        {Tipo::Etiqueta, "Label26", "", {616, 352, 65, 49}},
-        {Tipo::Etiqueta, "Label19", "", {672, 352, 81, 33}, {13.5, true}, color::marino, Centrado},
-        {Tipo::Etiqueta, "Label20", "%", {736, 352, 41, 33}},
-    };
-}
-
-std::vector<DefControl> cabeceraEvaluacion()
-{
-    return {
-        {Tipo::Etiqueta, "Label10", QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20}, {12, true, true}, {},
-         Centrado | Ajustado},
-        {Tipo::Etiqueta, "Label9", "", {32, 56, 97, 33}, {13.5, true}, {}, Centrado | Borde},
-        {Tipo::Etiqueta, "Label1", "Nombre", {32, 112, 81, 33}},
-        {Tipo::Etiqueta, "Label2", "Edad", {32, 168, 81, 33}},
-        {Tipo::Texto, "txtNombre", "", {168, 112, 257, 33}},
-        {Tipo::Texto, "txtedad", "", {168, 160, 81, 33}},
+        etiqueta("Label22", "EVALUACION INDIVIDUAL", {480, 112, 251, 24}).conColor(color::marino).centrado().ajustado(),
+        etiqueta("Label21", t.columna, {440, 152, 161, 25}).centrado(),
+        etiqueta("Label14", "NIVEL Y %", {616, 152, 113, 33}).centrado(),
+        etiqueta("Label15", t.filas[0], {448, 200, t.anchoFila1, 33}),
+        etiqueta(Label23, "", {616, 200, 7, 24}).ajustado(),
+        etiqueta(Label11, "", {672, 200, 81, t.altoPrimerPorcentaje}).centrado(),
+        etiqueta("Label16", t.filas[1], {456, 248, 129, 33}),
+        etiqueta(Label24, "", {616, 248, 7, 24}).ajustado(),
+        etiqueta(Label12, "", {672, 248, 81, 33}).centrado(),
+        etiqueta("Label17", t.filas[2], {472, 296, 97, 33}).centrado(t.terceraCentrada),
+        etiqueta(Label25, "", {616, 296, 7, 24}).ajustado(),
+        etiqueta(Label13, "", {672, 296, 81, 33}).centrado(),
+        etiqueta("Label18", "NIVEL PROMEDIO", {448, 344, 145, 57}).centrado().partido(),
+        etiqueta(Label26, "", {616, 352, 65, 49}),
+        etiqueta(Label19, "", {672, 352, 81, 33}).conColor(color::marino).centrado(),
+        etiqueta("Label20", "%", {736, 352, 41, 33}),
     };
 }
 
@@ -89,83 +129,76 @@ PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla i
 {
     setWindowTitle(m_def.titulo);
     ponerFondo(this, color::fondo);
-    m_controles = construirFormulario(this, m_def.lineas, m_def.controles);
-    ordenTabulacion(m_controles, m_def.ordenTabulacion);
-    m_controles.value(QStringLiteral("txtNombre"))->setFocus();
+    std::vector<DefControl> todos = cabeceraEvaluacion();
+    todos.insert(todos.end(), m_def.controles.begin(), m_def.controles.end());
+    const std::vector<DefControl> barra = barraEvaluacion(m_def.barra);
+    todos.insert(todos.end(), barra.begin(), barra.end());
+    construir(m_def.lineas, todos);
+    ordenTabulacion(controles(), ordenTeclado(m_def));
+    enfocarNombre();
 
-    alPulsar(m_controles, "cmdGuardarReg", [this] { guardar(); });
-    alPulsar(m_controles, "cmdRegSiguiente", [this] { m_libro.registroSiguiente(); });
-    alPulsar(m_controles, "cmdRegAnterior", [this] { m_libro.registroAnterior(); });
-    alPulsar(m_controles, "cmdRegresar", [this] { mostrar(m_def.regreso); });
-    alPulsar(m_controles, "Command1", [this] { borrar(); });
-    alPulsar(m_controles, "Command3", [this] { procesar(); });
-    alPulsar(m_controles, "Command2", [this] { imprimir(); });
-    alPulsar(m_controles, "cmdSalir", [this] { salir(); });
+    alPulsar(cmdGuardarReg, [this] { guardar(); });
+    alPulsar(cmdRegSiguiente, [this] { m_libro.registroSiguiente(); });
+    alPulsar(cmdRegAnterior, [this] { m_libro.registroAnterior(); });
+    alPulsar(cmdRegresar, [this] { mostrar(m_def.regreso); });
+    alPulsar(Command1, [this] { borrar(); });
+    alPulsar(Command3, [this] { procesar(); });
+    alPulsar(Command2, [this] { imprimir(); });
+    alPulsar(cmdSalir, [this] { salir(); });
 }
 
 QString PantallaEvaluacion::cargar()
 {
-    etiqueta(m_def.etiquetaFecha)->ponerTexto(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    control<Etiqueta>(m_def.etiquetaFecha)->ponerTexto(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     const Resultado r = m_libro.cargar();
     if (r)
         return {};
     return QStringLiteral("No se pudieron leer los registros del archivo «%1».\nMotivo: %2")
-        .arg(m_def.archivo, r.razon);
+        .arg(m_def.archivo, r.razon());
 }
 
-Etiqueta *PantallaEvaluacion::etiqueta(const char *nombre) const
+QString PantallaEvaluacion::textoCampo(const char *nombre) const
 {
-    auto *e = qobject_cast<Etiqueta *>(m_controles.value(QString::fromLatin1(nombre)));
-    Q_ASSERT(e);
-    return e;
+    return control<QLineEdit>(nombre)->text();
 }
 
-QString PantallaEvaluacion::textoCampo(const char *control) const
+void PantallaEvaluacion::ponerTextoCampo(const char *nombre, const QString &texto)
 {
-    auto *t = qobject_cast<QLineEdit *>(m_controles.value(QString::fromLatin1(control)));
-    Q_ASSERT(t);
-    return t->text();
-}
-
-void PantallaEvaluacion::ponerTextoCampo(const char *control, const QString &texto)
-{
-    auto *t = qobject_cast<QLineEdit *>(m_controles.value(QString::fromLatin1(control)));
-    Q_ASSERT(t);
-    t->setText(texto);
+    control<QLineEdit>(nombre)->setText(texto);
 }
 
 void PantallaEvaluacion::ponerNumeroRegistro(const QString &texto)
 {
-    etiqueta("Label9")->ponerTexto(texto);
+    control<Etiqueta>(Label9)->ponerTexto(texto);
 }
 
 void PantallaEvaluacion::limpiarResultados()
 {
-    for (const char *nombre : EtiquetasResultado)
-        etiqueta(nombre)->ponerTexto(QString());
+    ponerResultados({});
 }
 
 void PantallaEvaluacion::enfocarNombre()
 {
-    m_controles.value(QStringLiteral("txtNombre"))->setFocus();
+    control<QLineEdit>(txtNombre)->setFocus();
 }
 
 TipoResultados PantallaEvaluacion::resultados() const
 {
     TipoResultados r;
-    QString *campos[] = {&r.Label11, &r.Label12, &r.Label13, &r.Label19,
-                         &r.Label23, &r.Label24, &r.Label25, &r.Label26};
-    for (int i = 0; i < 8; ++i)
-        *campos[i] = etiqueta(EtiquetasResultado[i])->text();
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        r[i] = control<Etiqueta>(EtiquetasResultado[std::size_t(i)])->text();
     return r;
 }
 
 void PantallaEvaluacion::ponerResultados(const TipoResultados &r)
 {
-    const QString *campos[] = {&r.Label11, &r.Label12, &r.Label13, &r.Label19,
-                               &r.Label23, &r.Label24, &r.Label25, &r.Label26};
-    for (int i = 0; i < 8; ++i)
-        etiqueta(EtiquetasResultado[i])->ponerTexto(*campos[i]);
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        control<Etiqueta>(EtiquetasResultado[std::size_t(i)])->ponerTexto(r[i]);
+}
+
+QString PantallaEvaluacion::rutaArchivo() const
+{
+    return QDir::toNativeSeparators(m_libro.archivo());
 }
 
 void PantallaEvaluacion::guardar()
@@ -174,7 +207,7 @@ void PantallaEvaluacion::guardar()
     if (!r)
         avisar(QStringLiteral("No se pudo guardar el registro %1 en el archivo «%2».\nMotivo: %3\n\n"
                               "Los datos siguen en la pantalla; puede intentarlo de nuevo.")
-                   .arg(QString::number(m_libro.IndiceReg), m_def.archivo, r.razon));
+                   .arg(QString::number(m_libro.IndiceReg), m_def.archivo, r.razon()));
 }
 
 void PantallaEvaluacion::procesar()
@@ -198,8 +231,8 @@ void PantallaEvaluacion::borrar()
 QImage PantallaEvaluacion::imagenHoja()
 {
     QList<QWidget *> ocultos;
-    for (const QString &nombre : m_def.ocultarAlImprimir)
-        ocultos << m_controles.value(nombre);
+    for (const char *nombre : ocultosAlImprimir(m_def))
+        ocultos << control<QWidget>(nombre);
     // No box keeps the focus while the image is taken: the sheet shows no cursor and no
     // focus frame, and hiding the focused button does not send the focus elsewhere.
     QPointer<QWidget> foco = focusWidget();
@@ -220,7 +253,7 @@ void PantallaEvaluacion::imprimir()
 {
     const Resultado r = escritorio().imprimir(imagenHoja());
     if (!r)
-        avisar(QStringLiteral("No se imprimió la hoja de evaluación.\nMotivo: %1").arg(r.razon));
+        avisar(QStringLiteral("No se imprimió la hoja de evaluación.\nMotivo: %1").arg(r.razon()));
 }
 
 void PantallaEvaluacion::salir()
@@ -229,7 +262,7 @@ void PantallaEvaluacion::salir()
     if (!r) {
         avisar(QStringLiteral("No se pudieron guardar los registros en el archivo «%1».\nMotivo: %2\n\n"
                               "El programa sigue abierto para que pueda intentarlo de nuevo.")
-                   .arg(m_def.archivo, r.razon));
+                   .arg(m_def.archivo, r.razon()));
         return;
     }
     conjunto().terminar();

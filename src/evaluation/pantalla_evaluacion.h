@@ -1,29 +1,38 @@
 #pragma once
 
-#include "physical/resultados.h"
+#include "comun/controles.h"
+#include "comun/resultados.h"
 #include "records/libro.h"
-#include "shell/formulario.h"
 #include "shell/pantallas.h"
 
 #include <QImage>
 
-class QLineEdit;
-
 namespace korva {
 
+// How the button bar of one evaluation screen differs from the other's.
+struct DefBarra {
+    QColor marco;          // Frame1
+    int izquierda;         // left of "Guardar Registro"; the next four follow 88 px apart
+    QColor guardar;        // face of "Guardar Registro"
+    int anchoProcesar;     // "Procesar Datos"
+    Fuente letraProcesar;
+    QColor procesar;
+    bool salirAlFinal;     // "Salir" last in the keyboard order, or right after "Regresar"
+};
+
 // What sets one evaluation screen apart from the others: its window, its file and field
-// map, its controls and lines, its keyboard order, what "IMPRIMIR" hides and where
-// "Regresar" leads.
+// map, its own controls and lines, its button bar, what else "IMPRIMIR" hides and where
+// "Regresar" leads. The keyboard runs through the field map's boxes, then the bar.
 struct DefEvaluacion {
     QString titulo;
     QString archivo;
     const MapaCampos *mapa = nullptr;
     const char *etiquetaFecha = nullptr;
     std::vector<DefLinea> lineas;
-    std::vector<DefControl> controles;
-    QStringList ordenTabulacion;
-    QStringList ocultarAlImprimir;
-    IdPantalla regreso;
+    std::vector<DefControl> controles;  // the record number, name and age rows come first
+    DefBarra barra;
+    std::vector<const char *> ocultarTambien;  // beyond the bar and the record number
+    IdPantalla regreso = IdPantalla::INICIO;
 };
 
 // The region of the screen that holds every control, the printed evaluation sheet.
@@ -43,9 +52,6 @@ struct TextosResultados {
 };
 std::vector<DefControl> panelResultados(const TextosResultados &t);
 
-// What every evaluation screen has in its top-left corner: the record number with its
-// heading, and the name and age rows.
-std::vector<DefControl> cabeceraEvaluacion();
 
 // One of the five evaluation screens: a coach types an athlete's tests, has them scored,
 // steps through the 30 records of the screen's file, clears, prints and leaves.
@@ -63,8 +69,8 @@ public:
     QImage imagenHoja();
 
     // The record book's view of the screen.
-    QString textoCampo(const char *control) const override;
-    void ponerTextoCampo(const char *control, const QString &texto) override;
+    QString textoCampo(const char *nombre) const override;
+    void ponerTextoCampo(const char *nombre, const QString &texto) override;
     void ponerNumeroRegistro(const QString &texto) override;
     void limpiarResultados() override;
     void enfocarNombre() override;
@@ -72,7 +78,7 @@ public:
 protected:
     // The scoring of this screen over the test boxes, from the captions given.
     virtual TipoResultados calificar(const TipoResultados &actuales) const = 0;
-    QString texto(const char *control) const { return textoCampo(control); }
+    QString texto(const char *nombre) const { return textoCampo(nombre); }
 
 private:
     void guardar();
@@ -81,10 +87,10 @@ private:
     void imprimir();
     void salir();
     void ponerResultados(const TipoResultados &r);
-    Etiqueta *etiqueta(const char *nombre) const;
+    // The full path of the screen's file, as the messages name it.
+    QString rutaArchivo() const;
 
     DefEvaluacion m_def;
-    QHash<QString, QWidget *> m_controles;
     LibroRegistros m_libro;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "physical/conversiones.h"
-#include "physical/resultados.h"
+#include "comun/resultados.h"
 
 namespace korva {
 

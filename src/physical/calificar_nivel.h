@@ -1,7 +1,7 @@
 #pragma once
 
 #include "conversiones.h"
-#include "resultados.h"
+#include "comun/resultados.h"
 
 #include <array>
 

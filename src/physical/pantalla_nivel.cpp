@@ -3,11 +3,10 @@
 #include "calificar_nivel.h"
 #include "records/mapas.h"
 
+
 namespace korva {
 
 namespace {
-
-const Fuente Boton{8.25};
 
 // What differs between the four level screens.
 struct DiferenciasNivel {
@@ -46,50 +45,35 @@ DefEvaluacion definicionNivel(int nivel)
     def.regreso = IdPantalla::MENU;
     def.lineas = lineasEvaluacion(440);
 
-    def.controles = cabeceraEvaluacion();
-    const std::vector<DefControl> propios{
+    def.controles = {
         // header
-        {Tipo::Etiqueta, "Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado, {24, true}, color::marino,
-         Centrado | Ajustado},
-        {Tipo::Etiqueta, "Label27", QString::fromUtf8(d.nivel), d.geoNivel, {24, true}, color::azul,
-         Centrado | (d.nivelAjustado ? Ajustado : Ninguna)},
-        {Tipo::Imagen, "Image2", ":/korva4/deportes.gif", {d.posLogo, QSize(140, 40)}},
-        {Tipo::Etiqueta, "Label28", "", d.geoFecha, {12, true}},
+        etiqueta("Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado).conLetra({24, true}).conColor(color::marino).centrado().ajustado(),
+        etiqueta("Label27", QString::fromUtf8(d.nivel), d.geoNivel).conLetra({24, true}).conColor(color::azul).centrado().ajustado(d.nivelAjustado),
+        imagen("Image2", ":/korva4/deportes.gif", {d.posLogo, QSize(140, 40)}),
+        etiqueta("Label28", "", d.geoFecha).conLetra(letra::Subtitulo),
         // input column, below name and age
-        {Tipo::Etiqueta, "Label3", "Resistencia", {32, 208, 129, 33}},
-        {Tipo::Etiqueta, "Label4", "Velocidad", {32, 256, 105, 33}},
-        {Tipo::Etiqueta, "Label5", "Lagartijas", {32, 304, 105, 33}},
-        {Tipo::Etiqueta, "Label6", "Abdominales", {32, 352, 121, 33}},
-        {Tipo::Etiqueta, "Label7", "Sentadillas", {32, 400, 121, 33}},
-        {Tipo::Texto, "txtresistencia", "", {168, 208, 81, 33}},
-        {Tipo::Texto, "txtvelocidad", "", {168, 256, 81, 33}},
-        {Tipo::Texto, "txtlagartijas", "", {168, 304, 81, 33}},
-        {Tipo::Texto, "txtabdominales", "", {168, 352, 81, 33}},
-        {Tipo::Texto, "txtsentadillas", "", {168, 400, 81, 33}},
-        {Tipo::Imagen, "Image1", ":/korva4/nivel.jpg", {256, 152, 168, 279}, {}, {}, Estirado},
+        etiqueta("Label3", "Resistencia", {32, 208, 129, 33}),
+        etiqueta("Label4", "Velocidad", {32, 256, 105, 33}),
+        etiqueta("Label5", "Lagartijas", {32, 304, 105, 33}),
+        etiqueta("Label6", "Abdominales", {32, 352, 121, 33}),
+        etiqueta("Label7", "Sentadillas", {32, 400, 121, 33}),
+        caja(control::txtresistencia, {168, 208, 81, 33}),
+        caja(control::txtvelocidad, {168, 256, 81, 33}),
+        caja(control::txtlagartijas, {168, 304, 81, 33}),
+        caja(control::txtabdominales, {168, 352, 81, 33}),
+        caja(control::txtsentadillas, {168, 400, 81, 33}),
+        imagen("Image1", ":/korva4/nivel.jpg", {256, 152, 168, 279}).estirado(),
     };
-    def.controles.insert(def.controles.end(), propios.begin(), propios.end());
     const auto panel = panelResultados({"CAPACIDADES", {"RESISTENCIA", "VELOCIDAD", "FUERZA"}, 145, false, 33});
     def.controles.insert(def.controles.end(), panel.begin(), panel.end());
-    const std::vector<DefControl> barra{
-        {Tipo::Marco, "Frame1", "Opciones", {24, 448, 745, 73}, {13.5, true}, color::naranja},
-        {Tipo::Boton, "cmdGuardarReg", "Guardar Registro", {40, 480, 81, 33}, Boton, color::naranja},
-        {Tipo::Boton, "cmdRegSiguiente", "Registro Siguiente", {128, 480, 81, 33}, Boton, color::naranja},
-        {Tipo::Boton, "cmdRegAnterior", "Registro Anterior", {216, 480, 81, 33}, Boton, color::naranja},
-        {Tipo::Boton, "cmdRegresar", "Regresar", {304, 480, 81, 33}, Boton, color::naranja},
-        {Tipo::Boton, "Command1", "Borrar", {392, 480, 81, 33}, Boton, color::naranja},
-        {Tipo::Boton, "Command3", "Procesar Datos", {480, 480, 89, 33}, Boton, color::naranja},
-        {Tipo::Boton, "Command2", "IMPRIMIR", {576, 480, 81, 33}, Boton, color::verde},
-        {Tipo::Boton, "cmdSalir", "Salir", {672, 480, 81, 33}, Boton, color::rojo},
-    };
-    def.controles.insert(def.controles.end(), barra.begin(), barra.end());
-
-    def.ordenTabulacion = {"txtNombre",      "txtedad",        "txtresistencia", "txtvelocidad",
-                           "txtlagartijas",  "txtabdominales", "txtsentadillas", "cmdGuardarReg",
-                           "cmdRegSiguiente", "cmdRegAnterior", "cmdRegresar",    "cmdSalir",
-                           "Command1",       "Command3",       "Command2"};
-    def.ocultarAlImprimir = {"Frame1",   "Label9",   "Label10",  "cmdGuardarReg", "cmdRegAnterior", "cmdRegSiguiente",
-                             "cmdRegresar", "cmdSalir", "Command1", "Command3",      "Command2",       "Image1"};
+    def.barra.marco = color::naranja;
+    def.barra.izquierda = 40;
+    def.barra.guardar = color::naranja;
+    def.barra.anchoProcesar = 89;
+    def.barra.letraProcesar = letra::Normal;
+    def.barra.procesar = color::naranja;
+    def.barra.salirAlFinal = false;
+    def.ocultarTambien = {"Image1"};
     return def;
 }
 
@@ -100,8 +84,8 @@ PantallaNivel::PantallaNivel(ConjuntoPantallas &conjunto, IdPantalla id, int niv
 
 TipoResultados PantallaNivel::calificar(const TipoResultados &actuales) const
 {
-    const PruebasNivel pruebas{texto("txtresistencia"), texto("txtvelocidad"), texto("txtlagartijas"),
-                               texto("txtabdominales"), texto("txtsentadillas")};
+    const PruebasNivel pruebas{texto(control::txtresistencia), texto(control::txtvelocidad), texto(control::txtlagartijas),
+                               texto(control::txtabdominales), texto(control::txtsentadillas)};
     return Calificar_Nivel(m_nivel, pruebas, actuales);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resultado.h"
+#include "comun/resultado.h"
 #include "tiporeg.h"
 
 #include <QFile>

@@ -1,17 +1,19 @@
 #include "mapas.h"
 
+#include "comun/controles.h"
+
 namespace korva {
 
 const MapaCampos &mapaNivel()
 {
     static const MapaCampos mapa{
-        {"txtNombre", Campo::Nombre},
-        {"txtedad", Campo::Edad},
-        {"txtresistencia", Campo::Resistencia},
-        {"txtvelocidad", Campo::Velocidad},
-        {"txtlagartijas", Campo::Lagartijas},
-        {"txtabdominales", Campo::Abdominales},
-        {"txtsentadillas", Campo::Sentadillas},
+        {control::txtNombre, Campo::Nombre},
+        {control::txtedad, Campo::Edad},
+        {control::txtresistencia, Campo::Resistencia},
+        {control::txtvelocidad, Campo::Velocidad},
+        {control::txtlagartijas, Campo::Lagartijas},
+        {control::txtabdominales, Campo::Abdominales},
+        {control::txtsentadillas, Campo::Sentadillas},
     };
     return mapa;
 }
@@ -19,16 +21,16 @@ const MapaCampos &mapaNivel()
 const MapaCampos &mapaFundamentos()
 {
     static const MapaCampos mapa{
-        {"txtNombre", Campo::Nombre},
-        {"txtedad", Campo::Edad},
-        {"txtcondinterna", Campo::CondInterna},
-        {"txtcondexterna", Campo::CondExterna},
-        {"txtrepecho", Campo::RePecho},
-        {"txtremuslo", Campo::ReMuslo},
-        {"txtrepie", Campo::RePie},
-        {"txttirointerna", Campo::TiroInterna},
-        {"txttiroexterna", Campo::TiroExterna},
-        {"txttirofrontal", Campo::TiroFrontal},
+        {control::txtNombre, Campo::Nombre},
+        {control::txtedad, Campo::Edad},
+        {control::txtcondinterna, Campo::CondInterna},
+        {control::txtcondexterna, Campo::CondExterna},
+        {control::txtrepecho, Campo::RePecho},
+        {control::txtremuslo, Campo::ReMuslo},
+        {control::txtrepie, Campo::RePie},
+        {control::txttirointerna, Campo::TiroInterna},
+        {control::txttiroexterna, Campo::TiroExterna},
+        {control::txttirofrontal, Campo::TiroFrontal},
     };
     return mapa;
 }

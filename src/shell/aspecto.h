@@ -31,6 +31,14 @@ struct Fuente {
     const char *familia = "MS Sans Serif";
 };
 
+// The fonts the screens use most.
+namespace letra {
+inline const Fuente Normal{8.25};               // buttons, small captions
+inline const Fuente NormalNegrita{8.25, true};  // sub-headings over boxes
+inline const Fuente Subtitulo{12, true};
+inline const Fuente Titulo{13.5, true};         // labels and boxes of the screens
+}  // namespace letra
+
 // A font whose size is set in pixels, point size x 96 / 72, so that the designed look
 // holds on a display of any dpi.
 QFont fuente(const Fuente &f);
@@ -64,7 +72,6 @@ class Etiqueta : public QLabel
 public:
     Etiqueta(const QString &texto, QWidget *padre, bool ajustada);
     void ponerTexto(const QString &texto);
-    bool ajustada() const { return m_ajustada; }
     void fijarGeometria(const QRect &r);
 
 private:
@@ -79,7 +86,6 @@ class Marco : public QWidget
     Q_OBJECT
 public:
     Marco(const QString &titulo, const QColor &fondo, const QFont &fuenteTitulo, QWidget *padre);
-    QString titulo() const { return m_titulo; }
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -29,27 +29,28 @@ QTemporaryDir &carpetaDeCopias()
 }
 
 // A fresh copy of the stored document in a folder of its own, so that an editor that still
-// holds an earlier copy is never disturbed. Returns the copy's path.
-Resultado copiarDocumento(const QString &recurso, QString &ruta)
+// holds an earlier copy is never disturbed. Carries the copy's path.
+ResultadoDe<QString> copiarDocumento(const QString &recurso)
 {
+    using R = ResultadoDe<QString>;
     QTemporaryDir &carpeta = carpetaDeCopias();
     if (!carpeta.isValid())
-        return Resultado::falla(carpeta.errorString());
+        return R::falla(carpeta.errorString());
     static int numero = 0;
     const QString sub = QString::number(++numero);
     if (!QDir(carpeta.path()).mkpath(sub))
-        return Resultado::falla(QStringLiteral("No se pudo crear la carpeta temporal %1.").arg(carpeta.filePath(sub)));
-    ruta = QDir(carpeta.filePath(sub)).filePath(QFileInfo(recurso).fileName());
+        return R::falla(QStringLiteral("No se pudo crear la carpeta temporal %1.").arg(carpeta.filePath(sub)));
+    const QString ruta = QDir(carpeta.filePath(sub)).filePath(QFileInfo(recurso).fileName());
     QFile origen(recurso);
     if (!origen.open(QIODevice::ReadOnly))
-        return Resultado::falla(origen.errorString());
+        return R::falla(origen.errorString());
     QFile copia(ruta);
     if (!copia.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Resultado::falla(copia.errorString());
+        return R::falla(copia.errorString());
     const QByteArray datos = origen.readAll();
     if (copia.write(datos) != datos.size() || !copia.flush())
-        return Resultado::falla(copia.errorString());
-    return Resultado::exito();
+        return R::falla(copia.errorString());
+    return R::exito(ruta);
 }
 
 }  // namespace
@@ -64,13 +65,11 @@ IconoDocumento::IconoDocumento(const QString &recurso, Escritorio &escritorio, Q
 
 void IconoDocumento::abrir()
 {
-    QString ruta;
-    Resultado r = copiarDocumento(m_recurso, ruta);
-    if (r)
-        r = m_escritorio.abrirDocumento(ruta);
+    const ResultadoDe<QString> copia = copiarDocumento(m_recurso);
+    const Resultado r = copia ? m_escritorio.abrirDocumento(copia.valor()) : Resultado::falla(copia);
     if (!r)
         m_escritorio.mensaje(window(), QStringLiteral("No se pudo abrir el documento «%1».\nMotivo: %2")
-                                           .arg(QFileInfo(m_recurso).completeBaseName(), r.razon));
+                                           .arg(QFileInfo(m_recurso).completeBaseName(), r.razon()));
 }
 
 void IconoDocumento::paintEvent(QPaintEvent *)

@@ -14,7 +14,6 @@ class IconoDocumento : public QWidget
     Q_OBJECT
 public:
     IconoDocumento(const QString &recurso, Escritorio &escritorio, QWidget *padre);
-    QString recurso() const { return m_recurso; }
 
     // Writes the copy and hands it over; a failure is told to the user.
     void abrir();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/resultado.h"
+#include "comun/resultado.h"
 
 #include <QImage>
 #include <QString>

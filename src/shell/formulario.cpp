@@ -1,5 +1,8 @@
 #include "formulario.h"
 
+#include "documento.h"
+
+#include <QAbstractButton>
 #include <QLineEdit>
 
 namespace korva {
@@ -26,23 +29,23 @@ void ponerColorTexto(QWidget *w, const QColor &c)
     w->setPalette(p);
 }
 
-QWidget *crear(const DefControl &d, QWidget *padre)
+QWidget *crear(const DefControl &d, QWidget *padre, Escritorio *escritorio)
 {
     switch (d.tipo) {
     case Tipo::Etiqueta: {
-        auto *e = new Etiqueta(d.texto, padre, d.banderas & Ajustado);
+        auto *e = new Etiqueta(d.texto, padre, d.banderas.testFlag(Bandera::Ajustado));
         e->setFont(fuente(d.letra));
         ponerColorTexto(e, d.color);
-        Qt::Alignment a = (d.banderas & Centrado) ? Qt::AlignHCenter : Qt::AlignLeft;
+        Qt::Alignment a = (d.banderas.testFlag(Bandera::Centrado)) ? Qt::AlignHCenter : Qt::AlignLeft;
         e->setAlignment(a | Qt::AlignTop);
         // a label of fixed size wraps its caption at blanks, as the designed screens expect
-        e->setWordWrap((d.banderas & Partido) || !(d.banderas & Ajustado));
-        if (d.banderas & Borde) {
+        e->setWordWrap((d.banderas.testFlag(Bandera::Partido)) || !(d.banderas.testFlag(Bandera::Ajustado)));
+        if (d.banderas.testFlag(Bandera::Borde)) {
             e->setFrameShape(QFrame::Box);
             e->setLineWidth(1);
             e->setAlignment(a | Qt::AlignVCenter);
         }
-        if (d.banderas & Opaco)
+        if (d.banderas.testFlag(Bandera::Opaco))
             ponerFondo(e, d.fondo);
         e->fijarGeometria(d.geo);
         return e;
@@ -50,7 +53,7 @@ QWidget *crear(const DefControl &d, QWidget *padre)
     case Tipo::Texto: {
         auto *t = new QLineEdit(padre);
         t->setFont(fuente(d.letra));
-        if (d.banderas & Clave)
+        if (d.banderas.testFlag(Bandera::Clave))
             t->setEchoMode(QLineEdit::Password);  // "*" for each character: the program's style
         if (d.color.isValid() || d.fondo.isValid()) {
             QPalette p = t->palette();
@@ -72,9 +75,9 @@ QWidget *crear(const DefControl &d, QWidget *padre)
     case Tipo::Imagen: {
         auto *i = new QLabel(padre);
         i->setPixmap(QPixmap(d.texto));
-        i->setScaledContents(d.banderas & Estirado);
+        i->setScaledContents(d.banderas.testFlag(Bandera::Estirado));
         i->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (d.banderas & Borde) {
+        if (d.banderas.testFlag(Bandera::Borde)) {
             i->setFrameShape(QFrame::Box);
             i->setLineWidth(1);
         }
@@ -91,16 +94,22 @@ QWidget *crear(const DefControl &d, QWidget *padre)
         c->setGeometry(d.geo);
         return c;
     }
+    case Tipo::Documento: {
+        Q_ASSERT(escritorio);
+        auto *i = new IconoDocumento(d.texto, *escritorio, padre);
+        i->setGeometry(d.geo);
+        return i;
+    }
     }
     return nullptr;
 }
 
 }  // namespace
 
-QHash<QString, QWidget *> construirFormulario(QWidget *forma, const std::vector<DefLinea> &lineas,
-                                              const std::vector<DefControl> &controles)
+Controles construirFormulario(QWidget *forma, const std::vector<DefLinea> &lineas,
+                              const std::vector<DefControl> &controles, Escritorio *escritorio)
 {
-    QHash<QString, QWidget *> hechos;
+    Controles hechos;
     for (const DefLinea &l : lineas) {
         auto *w = new QWidget(forma);
         w->setObjectName(QString::fromLatin1(l.nombre));
@@ -110,7 +119,7 @@ QHash<QString, QWidget *> construirFormulario(QWidget *forma, const std::vector<
     }
     for (const DefControl &d : controles) {
         QWidget *padre = d.dentro ? hechos.value(QString::fromLatin1(d.dentro), forma) : forma;
-        QWidget *w = crear(d, padre);
+        QWidget *w = crear(d, padre, escritorio);
         w->setObjectName(QString::fromLatin1(d.nombre));
         if (d.tipo == Tipo::Etiqueta || d.tipo == Tipo::Imagen || d.tipo == Tipo::Marco)
             w->setFocusPolicy(Qt::NoFocus);
@@ -119,10 +128,69 @@ QHash<QString, QWidget *> construirFormulario(QWidget *forma, const std::vector<
     return hechos;
 }
 
-void ordenTabulacion(const QHash<QString, QWidget *> &controles, const QStringList &orden)
+QWidget *buscarControl(const Controles &controles, const char *nombre, const QMetaObject &tipo)
 {
-    for (int i = 0; i + 1 < orden.size(); ++i)
-        QWidget::setTabOrder(controles.value(orden[i]), controles.value(orden[i + 1]));
+    QWidget *w = controles.value(QString::fromLatin1(nombre));
+    if (!w)
+        qFatal("KORVA 4: el formulario no tiene el control %s", nombre);
+    if (!tipo.cast(w))
+        qFatal("KORVA 4: el control %s es un %s, no un %s", nombre, w->metaObject()->className(), tipo.className());
+    return w;
+}
+
+void ordenTabulacion(const Controles &controles, const std::vector<const char *> &orden)
+{
+    for (std::size_t i = 0; i + 1 < orden.size(); ++i)
+        QWidget::setTabOrder(buscar<QWidget>(controles, orden[i]), buscar<QWidget>(controles, orden[i + 1]));
+}
+
+void alPulsar(const Controles &controles, const char *nombre, std::function<void()> accion)
+{
+    auto *b = buscar<QAbstractButton>(controles, nombre);
+    QObject::connect(b, &QAbstractButton::clicked, b, std::move(accion));
+}
+
+namespace {
+DefControl fila(Tipo tipo, const char *nombre, const QString &texto, const QRect &geo, const Fuente &letra)
+{
+    DefControl d{tipo, nombre, texto, geo, letra};
+    return d;
+}
+}  // namespace
+
+DefControl etiqueta(const char *nombre, const QString &texto, const QRect &geo)
+{
+    return fila(Tipo::Etiqueta, nombre, texto, geo, letra::Titulo);
+}
+
+DefControl caja(const char *nombre, const QRect &geo)
+{
+    return fila(Tipo::Texto, nombre, {}, geo, letra::Titulo);
+}
+
+DefControl boton(const char *nombre, const QString &texto, const QRect &geo, const QColor &cara)
+{
+    return fila(Tipo::Boton, nombre, texto, geo, letra::Normal).conColor(cara);
+}
+
+DefControl imagen(const char *nombre, const char *recurso, const QRect &geo)
+{
+    return fila(Tipo::Imagen, nombre, QString::fromLatin1(recurso), geo, letra::Normal);
+}
+
+DefControl marco(const char *nombre, const QString &titulo, const QRect &geo, const QColor &fondo)
+{
+    return fila(Tipo::Marco, nombre, titulo, geo, letra::Titulo).conColor(fondo);
+}
+
+DefControl cajaImagen(const char *nombre, const char *recurso, const QRect &geo)
+{
+    return fila(Tipo::CajaImagen, nombre, QString::fromLatin1(recurso), geo, letra::Normal);
+}
+
+DefControl documento(const char *nombre, const char *recurso, const QRect &geo)
+{
+    return fila(Tipo::Documento, nombre, QString::fromLatin1(recurso), geo, letra::Normal);
 }
 
 }  // namespace korva

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "formulario.h"
 #include "pantallas.h"
 
 namespace korva {
@@ -11,9 +10,6 @@ class PantallaInicio : public Pantalla
     Q_OBJECT
 public:
     explicit PantallaInicio(ConjuntoPantallas &conjunto);
-
-private:
-    QHash<QString, QWidget *> m_controles;
 };
 
 // The level menu: leads to the four level screens.
@@ -22,12 +18,6 @@ class PantallaMenu : public Pantalla
     Q_OBJECT
 public:
     explicit PantallaMenu(ConjuntoPantallas &conjunto);
-
-private:
-    QHash<QString, QWidget *> m_controles;
 };
-
-// Connects a named button of a form to an action.
-void alPulsar(const QHash<QString, QWidget *> &controles, const char *nombre, std::function<void()> accion);
 
 }  // namespace korva

@@ -13,6 +13,25 @@ QString nombrePantalla(IdPantalla id)
     return QString::fromLatin1(nombres[int(id)]);
 }
 
+bool abreMaximizada(IdPantalla id)
+{
+    switch (id) {
+    case IdPantalla::NIVEL1:
+    case IdPantalla::NIVEL2:
+    case IdPantalla::NIVEL3:
+    case IdPantalla::nivel4:
+    case IdPantalla::fundamento:
+        return true;
+    case IdPantalla::INICIO:
+    case IdPantalla::MENU:
+    case IdPantalla::SECRETO:
+    case IdPantalla::METODOLOGIA:
+    case IdPantalla::formas:
+        return false;
+    }
+    return false;
+}
+
 Pantalla::Pantalla(ConjuntoPantallas &conjunto, IdPantalla id) : QWidget(nullptr), m_conjunto(conjunto), m_id(id)
 {
     setObjectName(nombrePantalla(id));
@@ -33,6 +52,16 @@ void Pantalla::mostrar(IdPantalla id) const
 void Pantalla::avisar(const QString &texto)
 {
     escritorio().mensaje(this, texto);
+}
+
+void Pantalla::construir(const std::vector<DefLinea> &lineas, const std::vector<DefControl> &controles)
+{
+    m_controles = construirFormulario(this, lineas, controles, &escritorio());
+}
+
+void Pantalla::alPulsar(const char *nombre, std::function<void()> accion) const
+{
+    korva::alPulsar(m_controles, nombre, std::move(accion));
 }
 
 ConjuntoPantallas::ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica)
@@ -56,7 +85,7 @@ Pantalla *ConjuntoPantallas::mostrar(IdPantalla id)
         falla = ranura->cargar();
     }
     Pantalla *p = ranura;
-    const bool maximizada = id >= IdPantalla::NIVEL1;
+    const bool maximizada = abreMaximizada(id);
     if (nueva && maximizada)
         p->showMaximized();
     else if (p->isMinimized())

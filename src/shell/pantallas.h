@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formulario.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -15,6 +17,8 @@ enum class IdPantalla { INICIO, MENU, SECRETO, METODOLOGIA, formas, NIVEL1, NIVE
 constexpr int NumeroPantallas = 10;
 
 QString nombrePantalla(IdPantalla id);
+// The evaluation screens open maximized; the others keep their designed size.
+bool abreMaximizada(IdPantalla id);
 
 // The caption of the shell's screens (two blanks after the 4).
 inline const QString TituloPrograma = QStringLiteral("KORVA 4  ENTRENAMIENTO DEPORTIVO");
@@ -31,15 +35,27 @@ public:
     virtual QString cargar() { return {}; }
     IdPantalla id() const { return m_id; }
 
+    // A control of this screen by its name and kind; see buscar().
+    template <typename T>
+    T *control(const char *nombre) const
+    {
+        return buscar<T>(m_controles, nombre);
+    }
+
 protected:
     ConjuntoPantallas &conjunto() const { return m_conjunto; }
     Escritorio &escritorio() const;
     void mostrar(IdPantalla id) const;
     void avisar(const QString &texto);
+    // Builds the screen's form; its controls are then found by name.
+    void construir(const std::vector<DefLinea> &lineas, const std::vector<DefControl> &controles);
+    const Controles &controles() const { return m_controles; }
+    void alPulsar(const char *nombre, std::function<void()> accion) const;
 
 private:
     ConjuntoPantallas &m_conjunto;
     IdPantalla m_id;
+    Controles m_controles;
 };
 
 // The open-once rule: a screen is created on its first request and then only brought
@@ -51,6 +67,8 @@ public:
 
     ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica);
     ~ConjuntoPantallas();
+    ConjuntoPantallas(const ConjuntoPantallas &) = delete;
+    ConjuntoPantallas &operator=(const ConjuntoPantallas &) = delete;
 
     Pantalla *mostrar(IdPantalla id);
     Pantalla *existente(IdPantalla id) const;  // null when the screen does not exist now

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "formulario.h"
 #include "pantallas.h"
 
 namespace korva {
@@ -12,9 +11,6 @@ class PantallaReferencia : public Pantalla
     Q_OBJECT
 public:
     PantallaReferencia(ConjuntoPantallas &conjunto, IdPantalla id);
-
-private:
-    QHash<QString, QWidget *> m_controles;
 };
 
 }  // namespace korva

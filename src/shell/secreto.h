@@ -1,6 +1,5 @@
 #pragma once
 
-#include "formulario.h"
 #include "pantallas.h"
 
 namespace korva {
@@ -19,7 +18,6 @@ public:
 
 private:
     void entrar();
-    QHash<QString, QWidget *> m_controles;
 };
 
 }  // namespace korva

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "escritorio.h"
-#include "pantallas.h"
+#include "shell/escritorio.h"
+#include "shell/pantallas.h"
 
 #include <memory>
 

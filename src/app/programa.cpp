@@ -1,15 +1,15 @@
 #include "programa.h"
 
-#include "aspecto.h"
-#include "inicio.h"
-#include "referencia.h"
-#include "secreto.h"
+#include "fundamentals/pantalla_fundamentos.h"
+#include "physical/pantalla_nivel.h"
+#include "shell/aspecto.h"
+#include "shell/inicio.h"
+#include "shell/referencia.h"
+#include "shell/secreto.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
-#include "fundamentals/pantalla_fundamentos.h"
-#include "physical/pantalla_nivel.h"
 
 namespace korva {
 

@@ -1,0 +1,45 @@
+#pragma once
+
+// A stand-in for the desktop that records what the program asks of it: the tests, the
+// screenshot tool and the benchmark all run the program with it.
+
+#include "shell/escritorio.h"
+
+#include <QFile>
+#include <QImage>
+#include <QStringList>
+
+class EscritorioFalso : public korva::Escritorio
+{
+public:
+    int terminaciones = 0;
+    QStringList mensajes;
+    QList<QImage> impresas;
+    QStringList documentos;      // paths handed to the editor
+    QStringList contenidos;      // what each path held when it was handed over
+    QString fallaImpresion;      // when set, printing fails with this reason
+    bool impresoraReal = false;  // print through the real default printer instead
+    QString fallaDocumento;
+
+    void terminar() override { ++terminaciones; }
+    void mensaje(QWidget *, const QString &texto) override { mensajes << texto; }
+    korva::Resultado imprimir(const QImage &pagina) override
+    {
+        if (!fallaImpresion.isEmpty())
+            return korva::Resultado::falla(fallaImpresion);
+        impresas << pagina;
+        if (impresoraReal)
+            return korva::EscritorioReal().imprimir(pagina);
+        return korva::Resultado::exito();
+    }
+    korva::Resultado abrirDocumento(const QString &ruta) override
+    {
+        if (!fallaDocumento.isEmpty())
+            return korva::Resultado::falla(fallaDocumento);
+        documentos << ruta;
+        QFile f(ruta);
+        contenidos << (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString());
+        return korva::Resultado::exito();
+    }
+};
+

@@ -234,8 +234,11 @@ private slots:
         const QLocale es(QStringLiteral("es_ES"));
         const TipoResultados r = Calificar_Nivel(2, {"1,25", "8,5", "25", "26", "27"}, {}, es);
         QCOMPARE(deResultados(r), (QStringList{"50", "25", "75", "50", "III", "IV", "II", "III"}));
-        // with a comma locale a point is no decimal separator: the run stops at once
-        QCOMPARE(deResultados(Calificar_Nivel(2, {"1.25", "8.5", "25", "26", "27"}, {}, es)), vacios());
+        // the keypad of a Spanish keyboard types a point: it is a decimal mark there too
+        QCOMPARE(deResultados(Calificar_Nivel(2, {"1.25", "8.5", "25", "26", "27"}, {}, es)), deResultados(r));
+        // and no thousands separator: 1.250 is 1.25, not 1250 graded worst
+        QCOMPARE(deResultados(Calificar_Nivel(2, {"1.250", "8,5", "25", "26", "27"}, {}, QLocale(QStringLiteral("de_DE")))),
+                 deResultados(r));
     }
 };
 

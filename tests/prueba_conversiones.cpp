@@ -16,17 +16,42 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<double>("valor");
 
-        QTest::newRow("es_ES coma") << "es_ES" << "1,25" << true << 1.25;
-        QTest::newRow("es_ES punto no es decimal") << "es_ES" << "1.25" << false << 0.0;
-        QTest::newRow("es_MX punto") << "es_MX" << "1.25" << true << 1.25;
-        QTest::newRow("es_MX coma no es decimal") << "es_MX" << "1,25" << false << 0.0;
-        QTest::newRow("blancos de relleno") << "es_MX" << "1.3       " << true << 1.3;
-        QTest::newRow("blancos delante") << "es_ES" << "  7 " << true << 7.0;
-        QTest::newRow("signo") << "es_MX" << "-2.5" << true << -2.5;
-        QTest::newRow("vacio") << "es_MX" << "" << false << 0.0;
-        QTest::newRow("solo blancos") << "es_MX" << "     " << false << 0.0;
-        QTest::newRow("letras") << "es_MX" << "abc" << false << 0.0;
-        QTest::newRow("numero y letras") << "es_MX" << "8.5s" << false << 0.0;
+        // The same answer in every locale: either mark is decimal, nothing else is read.
+        const struct {
+            const char *nombre;
+            QString texto;
+            bool ok;
+            double valor;
+        } casos[] = {
+            {"punto", "1.25", true, 1.25},
+            {"coma", "1,25", true, 1.25},
+            {"no hay miles con punto", "1.250", true, 1.25},
+            {"no hay miles con coma", "1,250", true, 1.25},
+            {"10.100", "10.100", true, 10.1},
+            {"blancos de relleno", "1.3       ", true, 1.3},
+            {"blancos delante", "  7 ", true, 7.0},
+            {"signo", "-2.5", true, -2.5},
+            {"signo mas", "+8,5", true, 8.5},
+            {"sin parte entera", ".5", true, 0.5},
+            {"espacio de ancho cero", QStringLiteral("1.3\u200B"), true, 1.3},
+            {"marca de orden delante", QStringLiteral("\uFEFF 9"), true, 9.0},
+            {"dos marcas", "1.250,5", false, 0.0},
+            {"dos puntos", "1.2.3", false, 0.0},
+            {"exponente", "1e3", false, 0.0},
+            {"inf", "inf", false, 0.0},
+            {"menos inf", "-inf", false, 0.0},
+            {"nan", "nan", false, 0.0},
+            {"solo signo", "-", false, 0.0},
+            {"solo marca", ",", false, 0.0},
+            {"vacio", "", false, 0.0},
+            {"solo blancos", "     ", false, 0.0},
+            {"letras", "abc", false, 0.0},
+            {"numero y letras", "8.5s", false, 0.0},
+            {"blanco en medio", "1 250", false, 0.0},
+        };
+        for (const char *locale : {"C", "es_ES", "es_MX", "de_DE"})
+            for (const auto &c : casos)
+                QTest::addRow("%s %s", locale, c.nombre) << QString::fromLatin1(locale) << c.texto << c.ok << c.valor;
     }
     void decimal()
     {

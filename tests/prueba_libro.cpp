@@ -300,6 +300,25 @@ private slots:
         QCOMPARE(leerArchivo(ruta("nivel1.dat")), registroAna() + enDisco.mid(130));
     }
 
+    // Run as a normal user (prueba_como_usuario): a file marked read-only can be looked at,
+    // and saving to it says why it failed.
+    void archivoDeSoloLectura()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root escribe en un archivo de solo lectura: lo prueba prueba_como_usuario");
+        QVERIFY(escribirArchivo(ruta("nivel1.dat"), registroAna()));
+        QVERIFY(QFile::setPermissions(ruta("nivel1.dat"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        FormaFalsa forma;
+        LibroRegistros libro(ruta("nivel1.dat"), mapaNivel(), forma);
+        QVERIFY(libro.cargar().ok());
+        QCOMPARE(forma.textos.value("txtNombre").trimmed(), QStringLiteral("ANA"));
+        forma.escribir(mapaNivel(), {"LUIS"});
+        const Resultado r = libro.guardarRegistro();
+        QVERIFY(!r.ok());
+        QVERIFY(!r.razon().isEmpty());
+        QCOMPARE(leerArchivo(ruta("nivel1.dat")), registroAna());
+    }
+
     void cargaFallidaDejaLaTabla()
     {
         // a table loaded once survives a later load that fails

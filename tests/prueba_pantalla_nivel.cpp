@@ -224,7 +224,50 @@ private slots:
         Pantalla *n3 = abrirNivel(p, IdPantalla::NIVEL3);
         QVERIFY(n3->isVisible());
         QCOMPARE(p.escritorio.mensajes.size(), 1);
-        QVERIFY(p.escritorio.mensajes[0].contains("nivel3.dat"));
+        QVERIFY2(p.escritorio.mensajes[0].contains(QStringLiteral("«%1»").arg(p.ruta("nivel3.dat"))),
+                 qPrintable(p.escritorio.mensajes[0]));
+    }
+
+    // A memory stick pulled out and put back: the folder goes and comes back under the same
+    // path while the program runs. A screen opened after that still finds its file there.
+    void carpetaQueSeVaYVuelve()
+    {
+        P p;
+        P::pulsar(p.iniciarHastaInicio(), "Command1");
+        const QString carpeta = QFileInfo(p.ruta("nivel2.dat")).absolutePath();
+        QVERIFY(QDir(carpeta).removeRecursively());
+        QVERIFY(QDir().mkpath(carpeta));
+        Pantalla *n2 = p.mostrar(IdPantalla::NIVEL2);
+        QVERIFY2(p.escritorio.mensajes.isEmpty(), qPrintable(p.escritorio.mensajes.join('\n')));
+        teclear(n2, {"ANA", "10"});
+        P::pulsar(n2, "cmdGuardarReg");
+        QVERIFY(p.escritorio.mensajes.isEmpty());
+        QCOMPARE(leerArchivo(carpeta + QStringLiteral("/nivel2.dat")).left(40), relleno("ANA", 30) + relleno("10", 10));
+    }
+
+    // Two screens whose files are one file (a link): the second to load says so, and never
+    // writes it, so the first one's records stay as they were saved.
+    void unArchivoParaDosPantallas()
+    {
+        P p;
+        QVERIFY(QFile::link(p.ruta("fundamentos.dat"), p.ruta("nivel1.dat")));
+        P::pulsar(p.iniciarHastaInicio(), "Command2");
+        Pantalla *f = p.existente(IdPantalla::fundamento);
+        P::texto(f, "txtNombre")->setText(QStringLiteral("LUIS"));
+        P::pulsar(f, "cmdGuardarReg");
+        const QByteArray guardado = leerArchivo(p.ruta("fundamentos.dat"));
+        QCOMPARE(guardado.left(4), QByteArray("LUIS"));
+
+        Pantalla *n1 = p.mostrar(IdPantalla::NIVEL1);
+        QCOMPARE(p.escritorio.mensajes.size(), 1);
+        QVERIFY(p.escritorio.mensajes[0].contains(p.ruta("nivel1.dat")));
+        QVERIFY(p.escritorio.mensajes[0].contains(QStringLiteral("FUNDAMENTOS TECNICOS")));
+        teclear(n1, {"ANA", "9"});
+        P::pulsar(n1, "cmdGuardarReg");
+        P::pulsar(n1, "cmdSalir");
+        QCOMPARE(p.escritorio.mensajes.size(), 3);
+        QCOMPARE(p.escritorio.terminaciones, 0);
+        QCOMPARE(leerArchivo(p.ruta("fundamentos.dat")), guardado);
     }
 
     void imprimir()

@@ -9,13 +9,34 @@ trap 'rm -rf "$tmp"' EXIT
 falla() { echo "FALLA: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$tmp/prefijo" > "$tmp/install.log"
-for f in bin/korva4 share/applications/korva4.desktop share/icons/hicolor/32x32/apps/korva4.png \
+for f in bin/korva4 bin/korva4-lanzador share/applications/korva4.desktop share/icons/hicolor/32x32/apps/korva4.png \
          share/icons/hicolor/256x256/apps/korva4.png; do
   [ -f "$tmp/prefijo/$f" ] || falla "cmake --install no puso $f"
 done
 [ -x "$tmp/prefijo/bin/korva4" ] || falla "korva4 no es ejecutable"
 grep -q '^Categories=.*Education;.*Sports;' "$tmp/prefijo/share/applications/korva4.desktop" || falla "categorías"
-grep -q '^Exec=korva4$' "$tmp/prefijo/share/applications/korva4.desktop" || falla "Exec"
+grep -q '^Exec=korva4-lanzador$' "$tmp/prefijo/share/applications/korva4.desktop" || falla "Exec"
+
+# Started as the menu starts it, in a home of its own: the records folder is made, and the
+# program runs there (its lock lies in it). With a documents folder set, it goes inside it.
+lanzar() {
+  HOME=$1 QT_QPA_PLATFORM=offscreen "$tmp/prefijo/bin/korva4-lanzador" > "$tmp/lanzador.log" 2>&1 &
+  pid=$!
+  i=0
+  while [ ! -e "$2/korva4.lock" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ -e "$2/korva4.lock" ] || { cat "$tmp/lanzador.log"; falla "el lanzador no abrió el programa en «$2»"; }
+}
+mkdir -p "$tmp/casa"
+lanzar "$tmp/casa" "$tmp/casa/KORVA 4"
+if command -v xdg-user-dir >/dev/null 2>&1; then
+  mkdir -p "$tmp/casa2/.config"
+  echo 'XDG_DOCUMENTS_DIR="$HOME/Documentos"' > "$tmp/casa2/.config/user-dirs.dirs"
+  lanzar "$tmp/casa2" "$tmp/casa2/Documentos/KORVA 4"
+else
+  echo "sin xdg-user-dir (paquete xdg-user-dirs): solo se probó la carpeta personal"
+fi
 if command -v desktop-file-validate >/dev/null 2>&1; then
   desktop-file-validate "$tmp/prefijo/share/applications/korva4.desktop" || falla "la entrada de escritorio no es válida"
 fi

@@ -1,6 +1,7 @@
 #include "programa_prueba.h"
 #include "shell/aspecto.h"
 #include "shell/formulario.h"
+#include "shell/secreto.h"
 
 #include <QMessageBox>
 
@@ -222,6 +223,28 @@ private slots:
         QCOMPARE(caja->icon(), QMessageBox::NoIcon);
         QCOMPARE(caja->buttons().size(), 1);
         QCOMPARE(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+    }
+
+    void horaSinZona_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("hora");
+        QTest::newRow("es_ES") << "es_ES" << "0:22:17";
+        QTest::newRow("es_MX") << "es_MX" << "";
+        QTest::newRow("de_DE") << "de_DE" << "00:22:17";
+        QTest::newRow("en_US") << "en_US" << "";
+        QTest::newRow("C") << "C" << "";
+    }
+    void horaSinZona()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, hora);
+        const QString texto = horaDelSistema(QTime(0, 22, 17), QLocale(locale));
+        if (!hora.isEmpty())
+            QCOMPARE(texto, hora);
+        QVERIFY2(texto.contains(QStringLiteral("22:17")), qPrintable(texto));  // the seconds are there
+        QVERIFY2(!texto.contains(QRegularExpression(QStringLiteral("[()\\[\\]]|UTC|GMT|[A-Z]{3,}$"))), qPrintable(texto));
+        QCOMPARE(texto, texto.trimmed());
     }
 };
 

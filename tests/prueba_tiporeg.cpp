@@ -90,8 +90,17 @@ private slots:
             << relleno(QByteArray("Pe\xf1" "a \xc1" "ngel \x80"), 30) << QString::fromUtf8("Peña Ángel €") + QString(18, ' ');
         QTest::newRow("emoji es un solo ?") << int(Campo::Edad) << QString::fromUtf8("9\U0001F600x")
                                            << relleno("9?x", 10) << "9?x       ";
-        QTest::newRow("caracter fuera del codigo") << int(Campo::Edad) << QString::fromUtf8("Ω漢")
-                                                  << relleno("??", 10) << "??        ";
+        QTest::newRow("fuera del codigo, su forma latina") << int(Campo::Edad) << QString::fromUtf8("Ω漢")
+                                                  << relleno("Oh\xe0n", 10) << QString::fromUtf8("Ohàn      ");
+        QTest::newRow("descompuesto se guarda compuesto")
+            << int(Campo::Nombre) << QString::fromUtf8("Jose\u0301 Nun\u0303ez")
+            << relleno("Jos\xe9 Nu\xf1" "ez", 30) << QString::fromUtf8("José Nuñez") + QString(20, ' ');
+        QTest::newRow("la forma mas cercana") << int(Campo::Nombre) << QString::fromUtf8("Łukasz Дима")
+                                             << relleno("Lukasz Dima", 30) << QStringLiteral("Lukasz Dima") + QString(19, ' ');
+        QTest::newRow("digitos de ancho completo") << int(Campo::Edad) << QString::fromUtf8("２７")
+                                                  << relleno("27", 10) << "27        ";
+        QTest::newRow("control como blanco") << int(Campo::Edad) << QStringLiteral("1\t2\n3\r")
+                                            << relleno("1 2 3 ", 10) << "1 2 3     ";
         QTest::newRow("el corte cuenta caracteres, no unidades UTF-16")
             << int(Campo::TiroFrontal) << QString::fromUtf8("\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600")
             << QByteArray("?????") << "?????";

@@ -6,13 +6,13 @@
 set -e
 
 PAQUETES="cmake make g++ pkg-config libgl-dev dpkg-dev file
-qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev
 fonts-liberation2 fontconfig"
 if [ "${1:-}" = "imagenes" ]; then
   PAQUETES="$PAQUETES imagemagick"
 fi
 if [ "${1:-}" = "pruebas" ]; then
-  PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils"
+  PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs"
 fi
 
 faltan=""

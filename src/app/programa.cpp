@@ -7,9 +7,10 @@
 #include "shell/referencia.h"
 #include "shell/secreto.h"
 
+#include "una_copia.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 
 namespace korva {
 
@@ -39,8 +40,8 @@ Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id)
     return nullptr;
 }
 
-Programa::Programa(Escritorio &escritorio)
-    : m_pantallas(std::make_unique<ConjuntoPantallas>(escritorio, &crearPantalla))
+Programa::Programa(Escritorio &escritorio, const QString &carpeta)
+    : m_pantallas(std::make_unique<ConjuntoPantallas>(escritorio, &crearPantalla, QDir(carpeta).absolutePath()))
 {
 }
 
@@ -55,19 +56,34 @@ void Programa::iniciar()
 
 int ejecutarPrograma(Escritorio &escritorio)
 {
+    // The folder the program was started in, once: every record file lies there.
+    const QString carpeta = QDir::currentPath();
+    const QString nativa = QDir::toNativeSeparators(carpeta);
     // Two copies in one folder would each hold their own records, and the one that left
-    // last would write over what the other saved. A copy that crashed leaves a lock whose
-    // process is gone, which does not count.
-    QLockFile cerrojo(QDir::current().filePath(NombreCerrojo));
-    cerrojo.setStaleLockTime(0);
-    if (!cerrojo.tryLock(0) && cerrojo.error() == QLockFile::LockFailedError) {
+    // last would write over what the other saved.
+    const UnaCopia cerrojo(carpeta);
+    switch (cerrojo.estado()) {
+    case UnaCopia::Estado::Unica:
+        break;
+    case UnaCopia::Estado::OtraAbierta:
         instalarAspecto();
-        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 ya está abierto en esta carpeta.\n\n"
-                                                   "Use la ventana que ya está abierta: dos copias en la misma "
-                                                   "carpeta guardarían los atletas una encima de la otra."));
+        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 ya está abierto en esta carpeta.\n%1\n\n"
+                                                   "Use la ventana que ya está abierta (búsquela en la barra de "
+                                                   "tareas): dos copias en la misma carpeta guardarían los atletas "
+                                                   "una encima de la otra.")
+                                        .arg(nativa));
+        return 1;
+    case UnaCopia::Estado::SinCerrojo:
+        instalarAspecto();
+        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 no puede asegurarse de ser la única copia abierta en la "
+                                                   "carpeta\n%1\nMotivo: %2\n\n"
+                                                   "Para no arriesgar los atletas guardados, no se abre. Ábralo "
+                                                   "desde el menú del escritorio, que usa su carpeta «KORVA 4» de "
+                                                   "Documentos, o desde una carpeta suya en la que pueda escribir.")
+                                        .arg(nativa, cerrojo.razon()));
         return 1;
     }
-    Programa programa(escritorio);
+    Programa programa(escritorio, carpeta);
     programa.iniciar();
     return QApplication::exec();
 }

@@ -3,6 +3,8 @@
 #include "shell/escritorio.h"
 #include "shell/pantallas.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace korva {
@@ -12,7 +14,9 @@ namespace korva {
 class Programa
 {
 public:
-    explicit Programa(Escritorio &escritorio);
+    // The record files lie in the folder given: by default the current folder, whose
+    // absolute path is taken now, once.
+    explicit Programa(Escritorio &escritorio, const QString &carpeta = QDir::currentPath());
     ~Programa();
 
     // Installs the look and shows the first screen.
@@ -22,9 +26,6 @@ public:
 private:
     std::unique_ptr<ConjuntoPantallas> m_pantallas;
 };
-
-// The lock file that keeps a second copy of the program out of a folder where one runs.
-inline const QString NombreCerrojo = QStringLiteral("korva4.lock");
 
 // The whole run of the program, as main() does it: one copy per folder, the first screen,
 // the event loop. Returns the process's exit code. Needs a QApplication.

@@ -122,10 +122,10 @@ std::vector<DefControl> panelResultados(const TextosResultados &t)
 PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla id, DefEvaluacion def)
     : Pantalla(conjunto, id),
       m_def(std::move(def)),
-      // The file lies in the folder the program was started from. Its full path is taken
-      // now, so that a folder that goes away (a memory stick pulled out) and comes back
-      // under the same path is found again.
-      m_libro(QDir::current().absoluteFilePath(m_def.archivo), *m_def.mapa, *this)
+      // The file lies in the folder the program was started from, whose absolute path the
+      // program took when it started: a folder that goes away (a memory stick pulled out)
+      // and comes back under the same path is found again, and "/" is never taken for it.
+      m_libro(QDir(conjunto.carpeta()).filePath(m_def.archivo), *m_def.mapa, *this)
 {
     setWindowTitle(m_def.titulo);
     ponerFondo(this, color::fondo);
@@ -151,10 +151,18 @@ QString PantallaEvaluacion::cargar()
 {
     control<Etiqueta>(m_def.etiquetaFecha)->ponerTexto(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     const Resultado r = m_libro.cargar();
-    if (r)
+    if (!r)
+        return QStringLiteral("No se pudieron leer los registros del archivo «%1».\nMotivo: %2")
+            .arg(rutaArchivo(), r.razon());
+    const QString otra = conjunto().archivosEnUso().reclamar(m_libro.archivo(), windowTitle());
+    if (otra.isEmpty())
         return {};
-    return QStringLiteral("No se pudieron leer los registros del archivo «%1».\nMotivo: %2")
-        .arg(m_def.archivo, r.razon());
+    m_libro.bloquearEscritura(QStringLiteral("es el mismo archivo que usa la pantalla «%1»").arg(otra));
+    return QStringLiteral("El archivo «%1» es el mismo archivo que usa la pantalla «%2» (un enlace).\n\n"
+                          "Esta pantalla muestra sus registros, pero no los guardará, para no escribir encima "
+                          "de los atletas de la otra pantalla. Para que cada pantalla guarde los suyos, cierre "
+                          "KORVA 4 y deje en la carpeta un archivo propio para cada pantalla.")
+        .arg(rutaArchivo(), otra);
 }
 
 QString PantallaEvaluacion::textoCampo(const char *nombre) const
@@ -207,7 +215,7 @@ void PantallaEvaluacion::guardar()
     if (!r)
         avisar(QStringLiteral("No se pudo guardar el registro %1 en el archivo «%2».\nMotivo: %3\n\n"
                               "Los datos siguen en la pantalla; puede intentarlo de nuevo.")
-                   .arg(QString::number(m_libro.IndiceReg), m_def.archivo, r.razon()));
+                   .arg(QString::number(m_libro.IndiceReg), rutaArchivo(), r.razon()));
 }
 
 void PantallaEvaluacion::procesar()
@@ -262,7 +270,7 @@ void PantallaEvaluacion::salir()
     if (!r) {
         avisar(QStringLiteral("No se pudieron guardar los registros en el archivo «%1».\nMotivo: %2\n\n"
                               "El programa sigue abierto para que pueda intentarlo de nuevo.")
-                   .arg(m_def.archivo, r.razon()));
+                   .arg(rutaArchivo(), r.razon()));
         return;
     }
     conjunto().terminar();

@@ -6,14 +6,42 @@
 
 namespace korva {
 
-std::optional<double> Convertir_Decimal(const QString &texto, const QLocale &locale)
+std::optional<double> Convertir_Decimal(const QString &texto, const QLocale &)
 {
-    const QString limpio = texto.trimmed();
-    if (limpio.isEmpty())
+    // Invisible format characters (a zero-width space pasted with the number) go first,
+    // then the blanks around it.
+    QString limpio;
+    limpio.reserve(texto.size());
+    for (QChar c : texto)
+        if (c.category() != QChar::Other_Format)
+            limpio.append(c);
+    limpio = limpio.trimmed();
+
+    // One optional sign, digits, at most one decimal mark ("." or ","), digits; nothing
+    // else: no thousands separator, no exponent, no "inf" or "nan".
+    QByteArray numero;
+    numero.reserve(limpio.size());
+    int i = 0;
+    if (i < limpio.size() && (limpio[i] == u'-' || limpio[i] == u'+' || limpio[i] == QChar(0x2212)))
+        numero.append(limpio[i++] == u'+' ? '+' : '-');
+    bool marca = false, digitos = false;
+    for (; i < limpio.size(); ++i) {
+        const QChar c = limpio[i];
+        if (c.isDigit()) {
+            numero.append(char('0' + c.digitValue()));
+            digitos = true;
+        } else if ((c == u'.' || c == u',') && !marca) {
+            numero.append('.');
+            marca = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digitos)
         return std::nullopt;
     bool ok = false;
-    const double valor = locale.toDouble(limpio, &ok);
-    if (!ok)
+    const double valor = QLocale::c().toDouble(QString::fromLatin1(numero), &ok);
+    if (!ok || !std::isfinite(valor))
         return std::nullopt;
     return valor;
 }

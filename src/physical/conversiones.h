@@ -11,8 +11,11 @@ namespace korva {
 // Text and numbers for the scoring. An empty optional is a failed conversion: it stops
 // the scoring run where it happens, silently.
 
-// The text as a number in the given locale (its decimal separator, an optional sign);
-// blanks around it are ignored, so a value padded to its field width scores as typed.
+// The text as a number: an optional sign and digits with at most one decimal mark, which
+// may be "." or "," in every locale (the keypad of a Spanish keyboard types "."). No
+// thousands separator, exponent, "inf" or "nan". Blanks around it are ignored, so a value
+// padded to its field width scores as typed, and so are invisible format characters.
+// The locale is kept in the signature for the callers; the mark no longer depends on it.
 std::optional<double> Convertir_Decimal(const QString &texto, const QLocale &locale = QLocale());
 // The same number rounded to the nearest integer, halves to the even neighbour, within
 // the 16-bit signed range.

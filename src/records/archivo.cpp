@@ -27,6 +27,15 @@ Resultado ArchivoRegistros::abrir()
     return Resultado::exito();
 }
 
+Resultado ArchivoRegistros::abrirParaLeer()
+{
+    if (!m_archivo.exists())
+        return abrir();
+    if (!m_archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fallaDelSistema();
+    return Resultado::exito();
+}
+
 bool ArchivoRegistros::vacio() const
 {
     return m_archivo.size() == 0;

@@ -21,6 +21,10 @@ public:
     explicit ArchivoRegistros(const QString &nombre);
     ~ArchivoRegistros();
 
+    // For reading only, when the file is there: a file marked read-only can still be
+    // looked at. A missing file is created, so the load of a first run leaves it empty.
+    Resultado abrirParaLeer();
+    // For reading and writing, creating the file when missing.
     Resultado abrir();
     bool vacio() const;
     // Records 1 to 30 into slots 1 to 30; bytes past the end of the file read as zero.

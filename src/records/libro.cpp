@@ -14,7 +14,7 @@ Resultado LibroRegistros::cargar()
     Resultado r;
     {
         ArchivoRegistros archivo(m_archivo);
-        r = archivo.abrir();
+        r = archivo.abrirParaLeer();
         if (r && !archivo.vacio()) {
             TablaRegistros leida;
             r = archivo.leerTodos(leida);
@@ -34,10 +34,13 @@ Resultado LibroRegistros::guardarRegistro()
     const TipoReg antes = m_tabla[IndiceReg];
     const bool tocadoAntes = m_tocados[IndiceReg];
     Obtener_Datos();
-    ArchivoRegistros archivo(m_archivo);
-    Resultado r = archivo.abrir();
-    if (r)
-        r = archivo.escribir(IndiceReg, m_tabla[IndiceReg]);
+    Resultado r = m_bloqueo.isEmpty() ? Resultado::exito() : Resultado::falla(m_bloqueo);
+    if (r) {
+        ArchivoRegistros archivo(m_archivo);
+        r = archivo.abrir();
+        if (r)
+            r = archivo.escribir(IndiceReg, m_tabla[IndiceReg]);
+    }
     if (!r) {
         m_tabla[IndiceReg] = antes;  // the screen still shows what was typed
         m_tocados[IndiceReg] = tocadoAntes;
@@ -70,6 +73,8 @@ void LibroRegistros::registroSiguiente()
 
 Resultado LibroRegistros::escribirTodos()
 {
+    if (!m_bloqueo.isEmpty())
+        return Resultado::falla(m_bloqueo);
     ArchivoRegistros archivo(m_archivo);
     Resultado r = archivo.abrir();
     if (r && m_leido)

@@ -46,6 +46,8 @@ public:
     // written: the records the file may hold were never seen and are left as they are.
     Resultado escribirTodos();
     bool leido() const { return m_leido; }
+    // From now on the file is never written: saves and "Salir" fail with this reason.
+    void bloquearEscritura(const QString &razon) { m_bloqueo = razon; }
 
     void Update_Form();
     void Obtener_Datos();
@@ -58,6 +60,7 @@ private:
     FormularioRegistros &m_forma;
     TablaRegistros m_tabla;
     bool m_leido = false;               // the table holds the file's records
+    QString m_bloqueo;                  // why the file must not be written, when it must not
     std::bitset<RegistrosPorArchivo + 1> m_tocados;  // slots the screen stored into
 };
 

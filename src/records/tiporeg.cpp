@@ -3,6 +3,12 @@
 #include <QHash>
 #include <QStringDecoder>
 
+#include <unicode/normalizer2.h>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+
 namespace korva {
 
 namespace {
@@ -33,13 +39,80 @@ const TablaWindows1252 &tabla()
     return t;
 }
 
-QByteArray codificar(const QList<uint> &caracteres)
+// The code page's bytes for a text, or nothing when a character of it has none.
+std::optional<QByteArray> enCodigo(const icu::UnicodeString &u)
 {
     const auto &t = tabla();
     QByteArray salida;
+    for (int32_t i = 0; i < u.length(); i = u.moveIndex32(i, 1)) {
+        const auto it = t.aByte.constFind(char32_t(u.char32At(i)));
+        if (it == t.aByte.constEnd())
+            return std::nullopt;
+        salida.append(*it);
+    }
+    if (salida.isEmpty())
+        return std::nullopt;
+    return salida;
+}
+
+// The closest form that the code page holds of a character it lacks: its compatibility
+// form (full-width digits, ligatures), else its Latin transliteration (Cyrillic, Greek),
+// else that without accents (Ł as L); "?" where nothing close exists.
+QByteArray formaCercana(char32_t cp)
+{
+    UErrorCode e = U_ZERO_ERROR;
+    const icu::UnicodeString original{static_cast<UChar32>(cp)};
+    icu::UnicodeString u = original;
+    if (const icu::Normalizer2 *nfkc = icu::Normalizer2::getNFKCInstance(e); U_SUCCESS(e)) {
+        u = nfkc->normalize(u, e);
+        if (U_FAILURE(e))
+            u = original;
+        if (auto b = enCodigo(u))
+            return *b;
+    }
+    static const std::unique_ptr<icu::Transliterator> latin = [] {
+        UErrorCode e = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> t(
+            icu::Transliterator::createInstance("Any-Latin", UTRANS_FORWARD, e));
+        return U_SUCCESS(e) ? std::move(t) : nullptr;
+    }();
+    static const std::unique_ptr<icu::Transliterator> ascii = [] {
+        UErrorCode e = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> t(
+            icu::Transliterator::createInstance("Latin-ASCII", UTRANS_FORWARD, e));
+        return U_SUCCESS(e) ? std::move(t) : nullptr;
+    }();
+    for (const auto *paso : {latin.get(), ascii.get()}) {
+        if (!paso)
+            continue;
+        paso->transliterate(u);
+        if (auto b = enCodigo(u))
+            return *b;
+    }
+    return QByteArrayLiteral("?");
+}
+
+// A text as the code page holds it: composed first (a decomposed "é" is one character
+// that the code page has), a control character as a blank, a character the code page
+// lacks as its closest form.
+QByteArray codificar(const QString &texto)
+{
+    const auto &t = tabla();
+    const QList<uint> caracteres = texto.normalized(QString::NormalizationForm_C).toUcs4();
+    QByteArray salida;
     salida.reserve(caracteres.size());
-    for (uint cp : caracteres)
-        salida.append(t.aByte.value(char32_t(cp), '?'));
+    for (uint cp : caracteres) {
+        const bool control = QChar::category(cp) == QChar::Other_Control;
+        const auto it = t.aByte.constFind(char32_t(cp));
+        // The bytes that the code page leaves undefined come back from a file as C1 control
+        // characters, and go back as the same bytes; TAB, line feed and the rest become blanks.
+        if (control && (cp < 0x20 || cp == 0x7f || it == t.aByte.constEnd()))
+            salida.append(' ');
+        else if (it != t.aByte.constEnd())
+            salida.append(*it);
+        else
+            salida.append(formaCercana(char32_t(cp)));
+    }
     return salida;
 }
 
@@ -74,7 +147,7 @@ const DefCampo &defCampo(Campo campo)
 
 QByteArray aWindows1252(const QString &texto)
 {
-    return codificar(texto.toUcs4());
+    return codificar(texto);
 }
 
 QString deWindows1252(const QByteArray &bytes)
@@ -112,11 +185,9 @@ QString TipoReg::campo(Campo campo) const
 void TipoReg::guardar(Campo campo, const QString &texto)
 {
     const DefCampo &d = defCampo(campo);
-    // Cut by characters, not by UTF-16 units: an emoji is one character and one "?".
-    QList<uint> cps = texto.toUcs4();
-    if (cps.size() > d.ancho)
-        cps.resize(d.ancho);
-    const QByteArray valor = codificar(cps).leftJustified(d.ancho, ' ', true);
+    // One byte is one stored character: cut after the conversion, so an emoji is one "?"
+    // and a character stored as two ("½" as "1/2") takes its two places.
+    const QByteArray valor = codificar(texto).leftJustified(d.ancho, ' ', true);
     std::copy(valor.constBegin(), valor.constEnd(), m_bytes.begin() + d.desplazamiento);
 }
 

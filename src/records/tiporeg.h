@@ -63,8 +63,9 @@ private:
     QByteArray m_bytes;
 };
 
-// Windows-1252 through the system's codec. A character the code page cannot hold
-// becomes one "?" (also one outside the Basic Multilingual Plane).
+// Windows-1252 through the system's codec. Text is stored composed (NFC); a control
+// character becomes a blank; a character the code page cannot hold becomes its closest
+// form there (through ICU), or one "?" where nothing close exists.
 QByteArray aWindows1252(const QString &texto);
 QString deWindows1252(const QByteArray &bytes);
 

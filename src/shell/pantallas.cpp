@@ -64,8 +64,8 @@ void Pantalla::alPulsar(const char *nombre, std::function<void()> accion) const
     korva::alPulsar(m_controles, nombre, std::move(accion));
 }
 
-ConjuntoPantallas::ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica)
-    : m_escritorio(escritorio), m_fabrica(std::move(fabrica))
+ConjuntoPantallas::ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica, QString carpeta)
+    : m_escritorio(escritorio), m_carpeta(std::move(carpeta)), m_fabrica(std::move(fabrica))
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formulario.h"
+#include "records/en_uso.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -65,7 +66,9 @@ class ConjuntoPantallas
 public:
     using Fabrica = std::function<Pantalla *(ConjuntoPantallas &, IdPantalla)>;
 
-    ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica);
+    // The folder is the absolute path of the folder the program was started in, taken once:
+    // every record file lies there, whatever happens to the current folder later.
+    ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica, QString carpeta);
     ~ConjuntoPantallas();
     ConjuntoPantallas(const ConjuntoPantallas &) = delete;
     ConjuntoPantallas &operator=(const ConjuntoPantallas &) = delete;
@@ -74,9 +77,13 @@ public:
     Pantalla *existente(IdPantalla id) const;  // null when the screen does not exist now
     void terminar();
     Escritorio &escritorio() const { return m_escritorio; }
+    const QString &carpeta() const { return m_carpeta; }
+    ArchivosEnUso &archivosEnUso() { return m_archivos; }
 
 private:
     Escritorio &m_escritorio;
+    QString m_carpeta;
+    ArchivosEnUso m_archivos;
     Fabrica m_fabrica;
     std::array<QPointer<Pantalla>, NumeroPantallas> m_ranuras;
 };

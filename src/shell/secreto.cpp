@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTime>
 
 #include <limits>
@@ -30,13 +31,19 @@ const std::vector<DefControl> &controlesSecreto()
     return c;
 }
 
-// The system's time format with its seconds, without the time zone.
-QString horaDelSistema(const QTime &hora)
+}  // namespace
+
+QString horaDelSistema(const QTime &hora, const QLocale &locale)
 {
-    QString formato = QLocale().timeFormat(QLocale::LongFormat);
-    formato.remove(QLatin1Char('t'));
-    return QLocale().toString(hora, formato.trimmed());
+    // The long format is the one with the seconds; its time zone goes, and with it the
+    // brackets and blanks around it ("H:mm:ss (t)" under es_ES, "h:mm:ss a t" in English).
+    QString formato = locale.timeFormat(QLocale::LongFormat);
+    static const QRegularExpression zona(QStringLiteral("\\s*[\\(\\[]?\\s*t+\\s*[\\)\\]]?"));
+    formato.remove(zona);
+    return locale.toString(hora, formato.trimmed());
 }
+
+namespace {
 
 }  // namespace
 

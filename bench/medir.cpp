@@ -132,7 +132,7 @@ int main(int argc, char *argv[])
     const auto siguiente = veces(501, [&] { pulsar(n2, ++paso % 58 < 29 ? "cmdRegSiguiente" : "cmdRegAnterior"); });
     const auto guardar = veces(101, [&] { pulsar(n2, "cmdGuardarReg"); });
     const auto carga = veces(301, [&] { n2->cargar(); });
-    const auto imagen = veces(51, [&] { n2->imagenHoja(); });
+    const auto imagen = veces(51, [&] { n2->hojaImpresa(); });
 
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);

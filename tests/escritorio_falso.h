@@ -23,13 +23,14 @@ public:
 
     void terminar() override { ++terminaciones; }
     void mensaje(QWidget *, const QString &texto) override { mensajes << texto; }
-    korva::Resultado imprimir(const QImage &pagina) override
+    // What would be printed, rasterised at the sheet's own size.
+    korva::Resultado imprimir(const korva::Hoja &hoja) override
     {
         if (!fallaImpresion.isEmpty())
             return korva::Resultado::falla(fallaImpresion);
-        impresas << pagina;
+        impresas << hoja.imagen();
         if (impresoraReal)
-            return korva::EscritorioReal().imprimir(pagina);
+            return korva::EscritorioReal().imprimir(hoja);
         return korva::Resultado::exito();
     }
     korva::Resultado abrirDocumento(const QString &ruta) override

@@ -60,41 +60,52 @@ private slots:
         QVERIFY(f.read(5) == "%PDF-");
         f.close();
 
-        QProcess info;
-        info.start("pdfinfo", {trabajo});
-        QVERIFY(info.waitForFinished(30000));
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
+        const auto salida = [](const QString &programa, const QStringList &args) {
+            QProcess p;
+            p.start(programa, args);
+            p.waitForFinished(30000);
+            return QString::fromUtf8(p.readAllStandardOutput());
+        };
 
+        // one page, turned the way the sheet fills it most
+        const QString info = salida("pdfinfo", {trabajo});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        const auto tamano = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(info);
+        QVERIFY(tamano.hasMatch());
+        const bool rotada = info.contains(QRegularExpression("Page rot:\\s+(90|270)"));
+        QVERIFY2((tamano.captured(1).toDouble() > tamano.captured(2).toDouble()) != rotada, "la hoja debe ir apaisada");
+
+        // the text is text, in reading order, and the hidden controls are not there
+        const QString texto = salida("pdftotext", {trabajo, "-"});
+        const QString fecha = P::etiqueta(n2, "Label28")->text();
+        QVERIFY(!fecha.isEmpty());
+        QVERIFY2(texto.contains(fecha), qPrintable(texto));  // above the rest, at the top right
+        qsizetype desde = 0;
+        for (const char *t : {"ANA", "EVALUACION INDIVIDUAL", "RESISTENCIA", "VELOCIDAD", "FUERZA", "NIVEL"}) {
+            const qsizetype en = texto.indexOf(QString::fromUtf8(t), desde);
+            QVERIFY2(en >= 0, qPrintable(QStringLiteral("falta «%1» después de la posición %2 en:\n%3").arg(t).arg(desde).arg(texto)));
+            desde = en + 1;
+        }
+        for (const char *oculto : {"Guardar Registro", "IMPRIMIR", "Procesar", "Salir", "Opciones", "REGISTRO"})
+            QVERIFY2(!texto.contains(QString::fromUtf8(oculto)), oculto);
+
+        // the drawn area spans the printable width of the page
         QTemporaryDir dir;
-        QProcess render;
-        render.start("pdftoppm", {"-r", "72", "-png", "-singlefile", trabajo, dir.filePath("pagina")});
-        QVERIFY(render.waitForFinished(30000));
+        salida("pdftoppm", {"-r", "72", "-png", "-singlefile", trabajo, dir.filePath("pagina")});
         const QImage pagina(dir.filePath("pagina.png"));
         QVERIFY(!pagina.isNull());
-
-        // where the sheet lies on the page: the printer's printable area, scaled to fit
-        QPrinter impresora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        const QRectF area = impresora.pageLayout().paintRect(QPageLayout::Point);
-        const double escala = qMin(area.width() / 785.0, area.height() / 521.0);
-        auto enPagina = [&](const QRect &r) {
-            return QRectF(area.x() + r.x() * escala, area.y() + r.y() * escala, r.width() * escala,
-                          r.height() * escala).toRect();
-        };
-        auto oscuros = [&](const QRect &r) {
-            int n = 0;
-            for (int x = r.left(); x <= r.right(); ++x)
-                for (int y = r.top(); y <= r.bottom(); ++y)
-                    n += pagina.pixelColor(x, y).lightness() < 110;
-            return n;
-        };
-        for (const char *oculto : {"cmdGuardarReg", "cmdRegSiguiente", "Command3", "Command2", "cmdSalir", "Label9"}) {
-            const QRect r = enPagina(n2->findChild<QWidget *>(oculto)->geometry()).adjusted(2, 2, -2, -2);
-            QVERIFY2(oscuros(r) == 0, oculto);
-            QVERIFY2(pagina.pixelColor(r.center()).lightness() > 240, oculto);
-        }
-        const QRect titulo = enPagina(P::etiqueta(n2, "Label8")->geometry());
-        QVERIFY2(oscuros(titulo) > 40, "el título debe verse oscuro en la hoja");
-        QVERIFY(oscuros(enPagina(QRect(20, 92, 8, 352))) > 50);  // the left side of the body frame
+        int izquierda = pagina.width(), derecha = -1;
+        for (int y = 0; y < pagina.height(); ++y)
+            for (int x = 0; x < pagina.width(); ++x)
+                if (pagina.pixelColor(x, y).lightness() < 200) {
+                    izquierda = qMin(izquierda, x);
+                    derecha = qMax(derecha, x);
+                }
+        QPrinter impresora(QPrinterInfo::defaultPrinter());
+        impresora.setPageOrientation(QPageLayout::Landscape);
+        const double imprimible = impresora.pageLayout().paintRect(QPageLayout::Point).width();
+        QVERIFY2(derecha - izquierda >= 0.9 * imprimible,
+                 qPrintable(QStringLiteral("%1 de %2 puntos").arg(derecha - izquierda).arg(imprimible)));
     }
 };
 

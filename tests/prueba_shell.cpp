@@ -208,9 +208,15 @@ private slots:
 
     void paginaImpresa()
     {
-        // the sheet is scaled to the page, aspect kept, from the top-left corner
-        QCOMPARE(colocarEnPagina(QSize(785, 521), QRect(0, 0, 7850, 10000)), QRect(0, 0, 7850, 5210));
-        QCOMPARE(colocarEnPagina(QSize(785, 521), QRect(0, 0, 1570, 521)), QRect(0, 0, 785, 521));
+        // the sheet is scaled to fill the page, aspect kept, centred
+        QCOMPARE(colocarEnPagina(QSize(785, 521), QRect(0, 0, 7850, 10000)), QRect(0, 2395, 7850, 5210));
+        QCOMPARE(colocarEnPagina(QSize(785, 521), QRect(0, 0, 1570, 521)), QRect(392, 0, 785, 521));
+        // and turned the way it comes out largest, whatever the paper
+        for (const auto papel : {QPageSize::A4, QPageSize::Letter, QPageSize::Legal, QPageSize::A5}) {
+            const QPageLayout retrato(QPageSize(papel), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12));
+            QCOMPARE(orientacionPara(QSize(785, 521), retrato), QPageLayout::Landscape);
+            QCOMPARE(orientacionPara(QSize(400, 900), retrato), QPageLayout::Portrait);
+        }
     }
 
     void mensajeDelEscritorio()

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 
 namespace korva {
@@ -236,30 +237,37 @@ void PantallaEvaluacion::borrar()
     enfocarNombre();
 }
 
-QImage PantallaEvaluacion::imagenHoja()
+Hoja PantallaEvaluacion::hojaImpresa()
 {
     QList<QWidget *> ocultos;
     for (const char *nombre : ocultosAlImprimir(m_def))
         ocultos << control<QWidget>(nombre);
-    // No box keeps the focus while the image is taken: the sheet shows no cursor and no
-    // focus frame, and hiding the focused button does not send the focus elsewhere.
+    // No box keeps the focus while the sheet is drawn: it shows no cursor and no focus
+    // frame, and hiding the focused button does not send the focus elsewhere.
     QPointer<QWidget> foco = focusWidget();
     setFocus();
     for (QWidget *w : ocultos)
         w->hide();
     ponerFondo(this, color::blanco);
-    const QImage imagen = grab(QRect(QPoint(0, 0), TamanoHoja)).toImage();
+    Hoja hoja;
+    hoja.tamano = TamanoHoja;
+    {
+        // Recorded, not rendered on the printer itself: a widget rendered straight onto a
+        // printer goes through a picture of the screen.
+        QPainter pintor(&hoja.dibujo);
+        render(&pintor, QPoint(), QRegion(QRect(QPoint(0, 0), TamanoHoja)));
+    }
     ponerFondo(this, color::fondo);
     for (QWidget *w : ocultos)
         w->show();
     if (foco)
         foco->setFocus();
-    return imagen;
+    return hoja;
 }
 
 void PantallaEvaluacion::imprimir()
 {
-    const Resultado r = escritorio().imprimir(imagenHoja());
+    const Resultado r = escritorio().imprimir(hojaImpresa());
     if (!r)
         avisar(QStringLiteral("No se imprimió la hoja de evaluación.\nMotivo: %1").arg(r.razon()));
 }

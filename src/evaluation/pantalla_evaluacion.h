@@ -3,9 +3,9 @@
 #include "comun/controles.h"
 #include "comun/resultados.h"
 #include "records/libro.h"
+#include "shell/escritorio.h"
 #include "shell/pantallas.h"
 
-#include <QImage>
 
 namespace korva {
 
@@ -65,8 +65,9 @@ public:
     LibroRegistros &libro() { return m_libro; }
     TipoResultados resultados() const;
 
-    // The sheet as "IMPRIMIR" prints it: white, without the buttons and the record number.
-    QImage imagenHoja();
+    // The sheet as "IMPRIMIR" prints it: white, without the buttons and the record number,
+    // recorded as drawing commands.
+    Hoja hojaImpresa();
 
     // The record book's view of the screen.
     QString textoCampo(const char *nombre) const override;

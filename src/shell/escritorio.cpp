@@ -27,29 +27,61 @@ void EscritorioReal::mensaje(QWidget *padre, const QString &texto)
     crearMensaje(padre, texto)->exec();
 }
 
-QRect colocarEnPagina(const QSize &imagen, const QRect &pagina)
+QImage Hoja::imagen() const
 {
-    if (imagen.isEmpty() || pagina.isEmpty())
-        return {};
-    const QSize tamano = imagen.scaled(pagina.size(), Qt::KeepAspectRatio);
-    return QRect(pagina.topLeft(), tamano);
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(Qt::white);
+    QPainter pintor(&imagen);
+    pintor.drawPicture(0, 0, dibujo);
+    return imagen;
 }
 
-Resultado EscritorioReal::imprimir(const QImage &pagina)
+QRect colocarEnPagina(const QSize &hoja, const QRect &pagina)
+{
+    if (hoja.isEmpty() || pagina.isEmpty())
+        return {};
+    const QSize tamano = hoja.scaled(pagina.size(), Qt::KeepAspectRatio);
+    QRect r(QPoint(0, 0), tamano);
+    r.moveCenter(pagina.center());
+    return r;
+}
+
+QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &pagina)
+{
+    const auto escala = [&](QPageLayout::Orientation o) {
+        QPageLayout l = pagina;
+        l.setOrientation(o);
+        const QSizeF area = l.paintRect(QPageLayout::Point).size();
+        return qMin(area.width() / hoja.width(), area.height() / hoja.height());
+    };
+    return escala(QPageLayout::Landscape) >= escala(QPageLayout::Portrait) ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait;
+}
+
+Resultado EscritorioReal::imprimir(const Hoja &hoja)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return Resultado::falla(QStringLiteral("No hay ninguna impresora predeterminada en este equipo."));
-    QPrinter impresora(info, QPrinter::HighResolution);
+    // The page is laid out in 96-dpi units, the units the sheet was recorded in (a recorded
+    // drawing replays its fonts scaled to the device's resolution). The job that reaches the
+    // printer is vector either way: it draws text and lines at its own resolution.
+    QPrinter impresora(info, QPrinter::ScreenResolution);
     impresora.setDocName(QStringLiteral("KORVA 4"));
     impresora.setFullPage(false);
     impresora.setColorMode(QPrinter::Color);  // the sheet's colours; a grey printer makes its own greys
+    if (const QPageSize papel = info.defaultPageSize(); papel.isValid())
+        impresora.setPageSize(papel);
+    impresora.setPageOrientation(orientacionPara(hoja.tamano, impresora.pageLayout()));
     QPainter pintor;
     if (!pintor.begin(&impresora))
         return Resultado::falla(QStringLiteral("La impresora «%1» no aceptó el trabajo.").arg(info.printerName()));
     const QRect area(QPoint(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
-    pintor.setRenderHint(QPainter::SmoothPixmapTransform);
-    pintor.drawImage(colocarEnPagina(pagina.size(), area), pagina);
+    const QRect destino = colocarEnPagina(hoja.tamano, area);
+    pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    pintor.translate(destino.topLeft());
+    pintor.scale(double(destino.width()) / hoja.tamano.width(), double(destino.height()) / hoja.tamano.height());
+    pintor.drawPicture(0, 0, hoja.dibujo);
     if (!pintor.end() || impresora.printerState() == QPrinter::Error)
         return Resultado::falla(QStringLiteral("La impresora «%1» informó de un error.").arg(info.printerName()));
     return Resultado::exito();

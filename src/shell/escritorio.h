@@ -3,6 +3,8 @@
 #include "comun/resultado.h"
 
 #include <QImage>
+#include <QPageLayout>
+#include <QPicture>
 #include <QString>
 
 #include <memory>
@@ -11,6 +13,18 @@ class QMessageBox;
 class QWidget;
 
 namespace korva {
+
+// A sheet to print: its drawing, recorded as drawing commands in its own pixels at 96 dpi
+// from (0, 0), and its size. The printer gets the commands, not a picture of the screen:
+// text and lines are drawn at the printer's own resolution, sharp, and the text stays text;
+// pictures keep their own pixels.
+struct Hoja {
+    QPicture dibujo;
+    QSize tamano;
+
+    // The sheet drawn on white at its own size, as a screen would show it.
+    QImage imagen() const;
+};
 
 // Everything the program asks of the desktop. Tests put a stand-in in its place.
 class Escritorio
@@ -21,8 +35,9 @@ public:
     virtual void terminar() = 0;
     // A modal message with the title "KORVA 4" and one button, "Aceptar".
     virtual void mensaje(QWidget *padre, const QString &texto) = 0;
-    // One page on the default printer, without a dialog: the image scaled to the page.
-    virtual Resultado imprimir(const QImage &pagina) = 0;
+    // One page on the default printer, on its default paper, without a dialog: the sheet
+    // turned the way it fills the page most, scaled to the printable area and centred.
+    virtual Resultado imprimir(const Hoja &hoja) = 0;
     // A document file handed to the desktop's editor for its kind.
     virtual Resultado abrirDocumento(const QString &ruta) = 0;
 };
@@ -33,14 +48,16 @@ class EscritorioReal : public Escritorio
 public:
     void terminar() override;
     void mensaje(QWidget *padre, const QString &texto) override;
-    Resultado imprimir(const QImage &pagina) override;
+    Resultado imprimir(const Hoja &hoja) override;
     Resultado abrirDocumento(const QString &ruta) override;
 };
 
 // The message box the real desktop shows: title "KORVA 4", the text, no icon, one button.
 std::unique_ptr<QMessageBox> crearMensaje(QWidget *padre, const QString &texto);
 
-// Where an image lands on a page: scaled to fit, aspect kept, at the top-left corner.
-QRect colocarEnPagina(const QSize &imagen, const QRect &pagina);
+// Where a sheet lands on a page: scaled to fill the area, aspect kept, centred.
+QRect colocarEnPagina(const QSize &hoja, const QRect &pagina);
+// The orientation of the page in which the sheet comes out largest.
+QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &pagina);
 
 }  // namespace korva

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -132,7 +133,16 @@ int main(int argc, char *argv[])
     const auto siguiente = veces(501, [&] { pulsar(n2, ++paso % 58 < 29 ? "cmdRegSiguiente" : "cmdRegAnterior"); });
     const auto guardar = veces(101, [&] { pulsar(n2, "cmdGuardarReg"); });
     const auto carga = veces(301, [&] { n2->cargar(); });
-    const auto imagen = veces(51, [&] { n2->hojaImpresa(); });
+    // The printed page built, up to handing it to the printer: the sheet recorded and laid
+    // out on an A4 page of a PDF job.
+    QTemporaryDir trabajos;
+    const auto imagen = veces(51, [&] {
+        QPrinter pdf(QPrinter::ScreenResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setOutputFileName(trabajos.filePath(QStringLiteral("hoja.pdf")));
+        pintarHoja(pdf, n2->hojaImpresa());
+    });
 
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
@@ -147,7 +157,7 @@ int main(int argc, char *argv[])
     std::printf("  \"Registro Siguiente\"/\"Anterior\" %8.3f ms   (target 1 ms)\n", mediana(siguiente));
     std::printf("  load of a full 30-record file   %8.3f ms   (target 1 ms)\n", mediana(carga));
     std::printf("  \"Guardar Registro\" with flush   %8.3f ms\n", mediana(guardar));
-    std::printf("  \"IMPRIMIR\" image step           %8.3f ms   (target 50 ms)\n", mediana(imagen));
+    std::printf("  \"IMPRIMIR\" printed page built    %8.3f ms   (target 50 ms)\n", mediana(imagen));
     std::printf("  a level screen built and shown  %8.3f ms\n", mediana(crear));
     return 0;
 }

@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         p->grab().save(archivo);
         if (qobject_cast<PantallaEvaluacion *>(p)) {  // and the sheet that "IMPRIMIR" prints
             pulsar(p, "Command2");
-            escritorio.impresas.last().save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja.png")));
+            escritorio.impresas.last().save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja-en-pantalla.png")));
         }
     }
     return 0;

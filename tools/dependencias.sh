@@ -12,7 +12,7 @@ if [ "${1:-}" = "imagenes" ]; then
   PAQUETES="$PAQUETES imagemagick"
 fi
 if [ "${1:-}" = "pruebas" ]; then
-  PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs"
+  PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs libreoffice-writer-nogui"
 fi
 
 faltan=""

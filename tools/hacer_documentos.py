@@ -6,7 +6,12 @@ open. Text is written in the Windows-1252 code page as RTF escapes.
 """
 import os
 
-ANCHO = 10240  # usable width in twips with margins of 1000 on a letter page
+# The documents are laid out on A4 (Spain) and stay within what A4 and Letter (Mexico) have in
+# common: the width of A4 and the height of Letter, inside margins of 2 cm at the sides and
+# 1.76 cm at the top and bottom. Sizes are in twips (1440 to the inch).
+PAPEL = (11906, 16838)             # A4
+MARGEN_LADO, MARGEN_ALTO = 1134, 1000
+ANCHO = 9600                       # the width of every table; A4 leaves 9638 inside the margins
 
 
 def esc(texto):
@@ -26,29 +31,38 @@ def esc(texto):
 
 
 class Documento:
-    def __init__(self):
+    def __init__(self, letra=24):
         self.partes = []
+        self.letra = letra  # body text size in half points
 
-    def titulo(self, texto, tam=32):
-        self.partes.append('\\pard\\qc\\sb120\\sa120\\b\\fs%d %s\\b0\\fs24\\par\n' % (tam, esc(texto)))
+    # Headings keep with the paragraph that follows them (\\keepn), so that none is left at the
+    # foot of a page; a title may start a new page (\\pagebb).
+    def titulo(self, texto, tam=32, pagina_nueva=False):
+        self.partes.append('\\pard\\qc\\keepn%s\\sb120\\sa120\\b\\fs%d %s\\b0\\fs%d\\par\n'
+                           % ('\\pagebb' if pagina_nueva else '', tam, esc(texto), self.letra))
 
     def seccion(self, texto):
-        self.partes.append('\\pard\\sb240\\sa60\\b\\fs26 %s\\b0\\fs24\\par\n' % esc(texto))
+        self.partes.append('\\pard\\keepn\\sb200\\sa60\\b\\fs%d %s\\b0\\fs%d\\par\n'
+                           % (self.letra + 2, esc(texto), self.letra))
 
     def subseccion(self, texto):
-        self.partes.append('\\pard\\sb120\\sa60\\b\\i %s\\b0\\i0\\par\n' % esc(texto))
+        self.partes.append('\\pard\\keepn\\sb100\\sa40\\b\\i %s\\b0\\i0\\par\n' % esc(texto))
 
     def parrafo(self, texto):
-        self.partes.append('\\pard\\qj\\sa120 %s\\par\n' % esc(texto))
+        self.partes.append('\\pard\\qj\\sa100 %s\\par\n' % esc(texto))
 
     def lista(self, lineas):
-        for l in lineas:
-            self.partes.append('\\pard\\li720\\fi-360\\sa40 \\bullet\\tab %s\\par\n' % esc(l))
+        for i, l in enumerate(lineas):
+            # a list holds together, and with the line that leads into it
+            seguir = '\\keepn' if i + 1 < len(lineas) else ''
+            self.partes.append('\\pard\\li720\\fi-360%s\\sa30 \\bullet\\tab %s\\par\n' % (seguir, esc(l)))
 
-    def linea(self, texto):
-        self.partes.append('\\pard\\sa40 %s\\par\n' % esc(texto))
+    def linea(self, texto, seguir=False):
+        self.partes.append('\\pard%s\\sa40 %s\\par\n' % ('\\keepn' if seguir else '', esc(texto)))
 
-    def fila(self, anchos, celdas, negrita=False, alto=320, tam=24):
+    # A table row never splits over two pages (\\trkeep); a row of fixed height (a negative
+    # \\trrh) keeps the same height whatever it holds, so a form fills its page as designed.
+    def fila(self, anchos, celdas, negrita=False, alto=320, tam=24, fijo=False):
         borde = ''.join('\\clbrdr%s\\brdrs\\brdrw10' % lado for lado in 'tlbr')
         x = 0
         defs = []
@@ -58,22 +72,25 @@ class Documento:
         cuerpo = ''.join('\\pard\\intbl\\qc\\fs%d%s %s%s\\fs24\\cell ' % (tam, '\\b' if negrita else '', esc(c),
                                                                        '\\b0' if negrita else '')
                          for c in celdas)
-        self.partes.append('\\trowd\\trgaph60\\trleft0\\trrh%d%s\n%s\\row\n' % (alto, ''.join(defs), cuerpo))
+        self.partes.append('\\trowd\\trkeep\\trgaph60\\trleft0\\trrh%d%s\n%s\\row\n'
+                           % (-alto if fijo else alto, ''.join(defs), cuerpo))
 
+    # The paragraph after a table: small, so that a table that fills its page does not push
+    # it onto a page of its own.
     def fin_tabla(self):
-        self.partes.append('\\pard\\sa120\\par\n')
+        self.partes.append('\\pard\\sa0\\sb0\\fs8\\par\\fs%d\n' % self.letra)
 
     def rtf(self):
         cabecera = ('{\\rtf1\\ansi\\ansicpg1252\\deff0'
                     '{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}'
                     '{\\info{\\title KORVA 4}}'
-                    '\\paperw12240\\paperh15840\\margl1000\\margr1000\\margt1000\\margb1000'
-                    '\\f0\\fs24\n')
+                    '\\paperw%d\\paperh%d\\margl%d\\margr%d\\margt%d\\margb%d'
+                    '\\f0\\fs%d\n' % (PAPEL + (MARGEN_LADO, MARGEN_LADO, MARGEN_ALTO, MARGEN_ALTO, self.letra)))
         return cabecera + ''.join(self.partes) + '}\n'
 
 
 def metodologia_capacidades():
-    d = Documento()
+    d = Documento(letra=22)
     d.titulo('METODOLOGÍA', 36)
     d.titulo('CAPACIDADES FÍSICAS', 30)
     d.parrafo('Para realizar las pruebas del KORVA5 se requiere del siguiente material')
@@ -119,7 +136,7 @@ def metodologia_capacidades():
 
 
 def metodologia_fundamentos():
-    d = Documento()
+    d = Documento(letra=22)
     d.titulo('METODOLOGIA TEST FÚTBOL', 34)
     aplica = ('Estas pruebas se aplican a los atletas de 8 a 15 años, sobre una superficie plana, de preferencia '
               'pasto o tierra. Los resultados se anotan en la tabla de control.')
@@ -143,27 +160,31 @@ def metodologia_fundamentos():
     d.parrafo('La prueba se realiza una vez con cada una de las siguientes partes del pie:')
     d.lista(['Parte interna', 'Parte Externa', 'Parte frontal(empeine)'])
     d.parrafo('')
-    d.linea('Estas pruebas son aplicables para los niveles 1,2,3,4,5,6')
-    for l in ['Nivel 1y 2 (6 y 7 años)', 'Nivel 3  (8 y 9 años)', 'Nivel 4  (10 y 11 años)',
-              'Nivel 5 (12 y 13 años)', 'Nivel 6 (14 y 15 años)']:
-        d.linea(l)
+    d.linea('Estas pruebas son aplicables para los niveles 1,2,3,4,5,6', seguir=True)
+    niveles = ['Nivel 1y 2 (6 y 7 años)', 'Nivel 3  (8 y 9 años)', 'Nivel 4  (10 y 11 años)',
+               'Nivel 5 (12 y 13 años)', 'Nivel 6 (14 y 15 años)']
+    for i, l in enumerate(niveles):
+        d.linea(l, seguir=i + 1 < len(niveles))
     return d
 
 
+# A page each: the first table alone, then the title, its fill-in lines and the second table.
 def tabla_capacidades(d):
-    anchos = [3400] + [1140] * 6
-    d.fila(anchos, ['NOMBRE', 'EDAD', 'RESIST', 'VELOC', 'LAGART', 'ABDOM', 'SANTAD'], negrita=True)
+    anchos = [3240] + [1060] * 6
+    assert sum(anchos) == ANCHO
+    d.fila(anchos, ['NOMBRE', 'EDAD', 'RESIST', 'VELOC', 'LAGART', 'ABDOM', 'SANTAD'], negrita=True, alto=340, tam=20,
+           fijo=True)
     for _ in range(39):
-        d.fila(anchos, [''] * 7)
+        d.fila(anchos, [''] * 7, alto=285, fijo=True)
     d.fin_tabla()
 
 
 def formato_capacidades():
     d = Documento()
     tabla_capacidades(d)
-    d.titulo('FORMATO KORVA1', 32)
-    d.linea('NOMBRE DE ESCUELA ______________________________    GRUPO ____________')
-    d.linea('PROF. EDUCACIÓN FÍSICA ____________________________________')
+    d.titulo('FORMATO KORVA1', 32, pagina_nueva=True)
+    d.linea('NOMBRE DE ESCUELA __________________________    GRUPO __________', seguir=True)
+    d.linea('PROF. EDUCACIÓN FÍSICA ____________________________________', seguir=True)
     d.parrafo('')
     tabla_capacidades(d)
     return d
@@ -172,14 +193,15 @@ def formato_capacidades():
 def formato_fundamentos():
     d = Documento()
     d.titulo('FORMATO KORVA 5 FUNDAMENTOS TÉCNICOS', 30)
-    d.linea('EQUIPO ______________________________    FECHA ________________')
+    d.linea('EQUIPO ______________________________    FECHA ________________', seguir=True)
     d.parrafo('')
-    nombre, edad, celda = 2240, 800, 900
+    nombre, edad, celda = 2160, 720, 840
+    assert nombre + edad + 8 * celda == ANCHO
     d.fila([nombre, edad, celda * 2, celda * 3, celda * 3],
            ['NOMBRE', 'EDAD', 'CONDUCCIÓN INTER EXTER', 'RECEPCIÓN PECH,MUS,PIE', 'TIRO INT.EXT.FRON'],
            negrita=True, alto=560, tam=20)
     for _ in range(29):
-        d.fila([nombre, edad] + [celda] * 8, [''] * 10)
+        d.fila([nombre, edad] + [celda] * 8, [''] * 10, alto=380, fijo=True)
     d.fin_tabla()
     return d
 

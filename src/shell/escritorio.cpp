@@ -58,6 +58,24 @@ QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &p
                                                                            : QPageLayout::Portrait;
 }
 
+bool pintarHoja(QPrinter &impresora, const Hoja &hoja)
+{
+    impresora.setDocName(QStringLiteral("KORVA 4"));
+    impresora.setFullPage(false);
+    impresora.setColorMode(QPrinter::Color);  // the sheet's colours; a grey printer makes its own greys
+    impresora.setPageOrientation(orientacionPara(hoja.tamano, impresora.pageLayout()));
+    QPainter pintor;
+    if (!pintor.begin(&impresora))
+        return false;
+    const QRect area(QPoint(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
+    const QRect destino = colocarEnPagina(hoja.tamano, area);
+    pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    pintor.translate(destino.topLeft());
+    pintor.scale(double(destino.width()) / hoja.tamano.width(), double(destino.height()) / hoja.tamano.height());
+    pintor.drawPicture(0, 0, hoja.dibujo);
+    return pintor.end();
+}
+
 Resultado EscritorioReal::imprimir(const Hoja &hoja)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -67,22 +85,11 @@ Resultado EscritorioReal::imprimir(const Hoja &hoja)
     // drawing replays its fonts scaled to the device's resolution). The job that reaches the
     // printer is vector either way: it draws text and lines at its own resolution.
     QPrinter impresora(info, QPrinter::ScreenResolution);
-    impresora.setDocName(QStringLiteral("KORVA 4"));
-    impresora.setFullPage(false);
-    impresora.setColorMode(QPrinter::Color);  // the sheet's colours; a grey printer makes its own greys
     if (const QPageSize papel = info.defaultPageSize(); papel.isValid())
         impresora.setPageSize(papel);
-    impresora.setPageOrientation(orientacionPara(hoja.tamano, impresora.pageLayout()));
-    QPainter pintor;
-    if (!pintor.begin(&impresora))
+    if (!pintarHoja(impresora, hoja))
         return Resultado::falla(QStringLiteral("La impresora «%1» no aceptó el trabajo.").arg(info.printerName()));
-    const QRect area(QPoint(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
-    const QRect destino = colocarEnPagina(hoja.tamano, area);
-    pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    pintor.translate(destino.topLeft());
-    pintor.scale(double(destino.width()) / hoja.tamano.width(), double(destino.height()) / hoja.tamano.height());
-    pintor.drawPicture(0, 0, hoja.dibujo);
-    if (!pintor.end() || impresora.printerState() == QPrinter::Error)
+    if (impresora.printerState() == QPrinter::Error)
         return Resultado::falla(QStringLiteral("La impresora «%1» informó de un error.").arg(info.printerName()));
     return Resultado::exito();
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QMessageBox;
+class QPrinter;
 class QWidget;
 
 namespace korva {
@@ -57,6 +58,10 @@ std::unique_ptr<QMessageBox> crearMensaje(QWidget *padre, const QString &texto);
 
 // Where a sheet lands on a page: scaled to fill the area, aspect kept, centred.
 QRect colocarEnPagina(const QSize &hoja, const QRect &pagina);
+// Draws the sheet as the one page of a print job on the printer given: turned the way it
+// fills the page most, scaled to the printable area, centred. False when the printer
+// refuses the job.
+bool pintarHoja(QPrinter &impresora, const Hoja &hoja);
 // The orientation of the page in which the sheet comes out largest.
 QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &pagina);
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the built program under a scratch prefix and builds its Debian package, then
-# checks that both hold the program, its desktop entry and its icon, and that the package
-# names the packages the program needs.
+# checks that both hold the program, its launcher, desktop entry, icons, metadata and manual
+# pages, that the package names the packages the program needs, and that lintian finds no
+# error and no warning in it.
 set -eu
 build=$1
 tmp=$(mktemp -d)
@@ -9,8 +10,13 @@ trap 'rm -rf "$tmp"' EXIT
 falla() { echo "FALLA: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$tmp/prefijo" > "$tmp/install.log"
-for f in bin/korva4 bin/korva4-lanzador share/applications/korva4.desktop share/icons/hicolor/32x32/apps/korva4.png \
-         share/icons/hicolor/256x256/apps/korva4.png; do
+for f in bin/korva4 bin/korva4-lanzador share/applications/korva4.desktop \
+         share/icons/hicolor/16x16/apps/korva4.png share/icons/hicolor/32x32/apps/korva4.png \
+         share/icons/hicolor/48x48/apps/korva4.png share/icons/hicolor/64x64/apps/korva4.png \
+         share/icons/hicolor/128x128/apps/korva4.png share/icons/hicolor/256x256/apps/korva4.png \
+         share/icons/hicolor/scalable/apps/korva4.svg share/metainfo/io.github.korva4.Korva4.metainfo.xml \
+         share/man/man1/korva4.1.gz share/man/man1/korva4-lanzador.1.gz \
+         share/doc/korva4/copyright share/doc/korva4/changelog.gz; do
   [ -f "$tmp/prefijo/$f" ] || falla "cmake --install no puso $f"
 done
 [ -x "$tmp/prefijo/bin/korva4" ] || falla "korva4 no es ejecutable"
@@ -39,7 +45,18 @@ else
 fi
 if command -v desktop-file-validate >/dev/null 2>&1; then
   desktop-file-validate "$tmp/prefijo/share/applications/korva4.desktop" || falla "la entrada de escritorio no es válida"
+else
+  echo "sin desktop-file-validate (paquete desktop-file-utils): la entrada de escritorio no se validó"
 fi
+if command -v appstreamcli >/dev/null 2>&1; then
+  appstreamcli validate --no-net "$tmp/prefijo/share/metainfo/io.github.korva4.Korva4.metainfo.xml" \
+    || falla "los metadatos AppStream no son válidos"
+else
+  echo "sin appstreamcli (paquete appstream): los metadatos no se validaron"
+fi
+for m in korva4 korva4-lanzador; do
+  zcat "$tmp/prefijo/share/man/man1/$m.1.gz" | grep -q '^\.SH DESCRIPCI' || falla "la página de manual de $m"
+done
 
 if ! command -v dpkg-shlibdeps >/dev/null 2>&1; then
   echo "SKIP   : sin dpkg-shlibdeps (paquete dpkg-dev) no se arma el paquete"
@@ -55,4 +72,17 @@ done
 for f in ./usr/bin/korva4 ./usr/share/applications/korva4.desktop ./usr/share/icons/hicolor/256x256/apps/korva4.png; do
   grep -q " $f\$" "$tmp/contenido" || falla "el paquete no trae $f"
 done
+grep -q "Section: education" "$tmp/info" || falla "la sección no es education"
+grep -q "Recommends:.*xdg-utils.*libreoffice-writer | abiword" "$tmp/info" || falla "Recommends"
+grep -q "Suggests:.*cups" "$tmp/info" || falla "Suggests"
+
+if command -v lintian >/dev/null 2>&1; then
+  lintian --tag-display-limit 0 "$deb" > "$tmp/lintian" 2>&1 || true
+  if grep -E '^(E|W): ' "$tmp/lintian"; then
+    falla "lintian encontró errores o avisos"
+  fi
+  echo "lintian: sin errores ni avisos"
+else
+  echo "sin lintian (paquete lintian): el paquete no se revisó"
+fi
 echo "paquete correcto: $(basename "$deb")"

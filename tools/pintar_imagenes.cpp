@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QtMath>
 
 namespace {
@@ -22,8 +23,10 @@ QPolygonF poligono(QPointF centro, double radio, int lados, double giro)
     return p;
 }
 
-// A black-and-white football: a central pentagon, five around it cut by the rim.
-void balonFutbol(QPainter &p, QPointF c, double r)
+// A black-and-white football: a central pentagon, five around it cut by the rim. The cut is
+// a clip, or, for a painter that keeps no clip (an SVG file), the pentagons' outlines cut by
+// the rim's own.
+void balonFutbol(QPainter &p, QPointF c, double r, bool cortarContornos = false)
 {
     p.save();
     QRadialGradient brillo(c - QPointF(r * 0.35, r * 0.35), r * 1.4);
@@ -34,7 +37,8 @@ void balonFutbol(QPainter &p, QPointF c, double r)
     p.drawEllipse(c, r, r);
     QPainterPath borde;
     borde.addEllipse(c, r, r);
-    p.setClipPath(borde);
+    if (!cortarContornos)
+        p.setClipPath(borde);
     p.setBrush(QColor(20, 20, 20));
     const double giro = -M_PI / 2;
     const QPolygonF centro = poligono(c, r * 0.36, 5, giro);
@@ -42,7 +46,15 @@ void balonFutbol(QPainter &p, QPointF c, double r)
     for (int i = 0; i < 5; ++i) {
         const double a = giro + 2 * M_PI * i / 5 + M_PI / 5;
         const QPointF cc = c + QPointF(std::cos(a), std::sin(a)) * r * 0.98;
-        p.drawPolygon(poligono(cc, r * 0.34, 5, a + M_PI / 5));
+        const QPolygonF exterior = poligono(cc, r * 0.34, 5, a + M_PI / 5);
+        if (cortarContornos) {
+            QPainterPath pieza;
+            pieza.addPolygon(exterior);
+            pieza.closeSubpath();
+            p.drawPath(pieza.intersected(borde));
+        } else {
+            p.drawPolygon(exterior);
+        }
         const QPointF v = centro[i];
         p.drawLine(v, c + (v - c) * 1.75);
     }
@@ -271,17 +283,39 @@ QImage banner()
     return img;
 }
 
+// The program's icon, one design at every size: an orange tile with a football.
+void dibujarIcono(QPainter &p, double lado)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 128, 0));
+    p.drawRoundedRect(QRectF(0, 0, lado, lado), lado * 0.18, lado * 0.18);
+    balonFutbol(p, QPointF(lado / 2.0, lado / 2.0), lado * 0.40, true);
+}
+
 QImage icono(int lado)
 {
     QImage img(lado, lado, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 128, 0));
-    p.drawRoundedRect(QRectF(0, 0, lado, lado), lado * 0.18, lado * 0.18);
-    balonFutbol(p, QPointF(lado / 2.0, lado / 2.0), lado * 0.40);
+    dibujarIcono(p, lado);
     return img;
+}
+
+// The same icon as a scalable SVG picture, for the menus that scale their icons.
+bool iconoSvg(const QString &ruta)
+{
+    QSvgGenerator svg;
+    svg.setFileName(ruta);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("KORVA 4"));
+    svg.setDescription(QStringLiteral("Icono de KORVA 4"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    dibujarIcono(p, 256);
+    return p.end();
 }
 
 }  // namespace
@@ -295,6 +329,9 @@ int main(int argc, char *argv[])
     ok &= banner().save(destino.filePath("deportes.png"));
     ok &= pintar(QSize(283, 212), escenaFutbol).save(destino.filePath("nivel.png"));
     ok &= icono(32).save(destino.filePath("icono.png"));
-    ok &= icono(256).save(destino.filePath("icono256.png"));
+    QDir().mkpath(destino.filePath("iconos"));
+    for (int lado : {16, 32, 48, 64, 128, 256})
+        ok &= icono(lado).save(destino.filePath(QStringLiteral("iconos/%1.png").arg(lado)));
+    ok &= iconoSvg(destino.filePath("iconos/korva4.svg"));
     return ok ? 0 : 1;
 }

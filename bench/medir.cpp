@@ -3,6 +3,7 @@
 // Run from the build folder: bench/korva4_bench
 #include "evaluation/pantalla_evaluacion.h"
 #include "app/programa.h"
+#include "equipo/ventana.h"
 #include "escritorio_falso.h"
 
 #include <QAbstractButton>
@@ -144,6 +145,33 @@ int main(int argc, char *argv[])
         pintarHoja(pdf, n2->hojaImpresa());
     });
 
+    // The team report over five full files (150 athletes): its start next to the evaluation
+    // program's, all five tabs read, scored and shown again, and the five sheets written.
+    QTemporaryDir equipoDir;
+    for (const char *nombre : {"nivel1.dat", "nivel2.dat", "nivel3.dat", "nivel4.dat", "fundamentos.dat"})
+        QFile::copy(carpeta.filePath(QStringLiteral("nivel2.dat")), equipoDir.filePath(QString::fromLatin1(nombre)));
+    std::vector<double> equipoInicio, evaluacionInicio;
+    for (int i = 0; i < 21; ++i) {
+        QFile::remove(equipoDir.filePath(QStringLiteral("korva4.lock")));
+        evaluacionInicio.push_back(arrancar(aqui + QStringLiteral("/korva4_arranque"), equipoDir.path()).ms);
+        equipoInicio.push_back(arrancar(aqui + QStringLiteral("/korva4_equipo_arranque"), equipoDir.path()).ms);
+    }
+    VentanaEquipo informe(equipoDir.path());
+    informe.show();
+    QCoreApplication::processEvents();
+    const auto pestanas = veces(51, [&] {
+        informe.leer();
+        for (int t = 0; t < 5; ++t) {
+            informe.abrirPestana(t);
+            informe.repaint();
+        }
+    });
+    const auto soloLeer = veces(51, [&] { informe.leer(); });
+    const auto xlsx = veces(51, [&] {
+        if (!informe.exportarHoja(trabajos.filePath(QStringLiteral("equipo.xlsx")), true))
+            qFatal("no se escribió la hoja de cálculo");
+    });
+
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
     std::printf("KORVA 4 timings (median)\n");
@@ -159,5 +187,11 @@ int main(int argc, char *argv[])
     std::printf("  \"Guardar Registro\" with flush   %8.3f ms\n", mediana(guardar));
     std::printf("  \"IMPRIMIR\" printed page built    %8.3f ms   (target 50 ms)\n", mediana(imagen));
     std::printf("  a level screen built and shown  %8.3f ms\n", mediana(crear));
+    std::printf("KORVA 4 Informe del equipo, five full files (150 athletes)\n");
+    std::printf("  start to first painted window   %8.1f ms   evaluation program %8.1f ms   ratio %.2f (target 1.3)\n",
+                mediana(equipoInicio), mediana(evaluacionInicio), mediana(equipoInicio) / mediana(evaluacionInicio));
+    std::printf("  five tabs read, scored, shown   %8.3f ms   (target 20 ms)\n", mediana(pestanas));
+    std::printf("  (of which read and scored      %8.3f ms)\n", mediana(soloLeer));
+    std::printf("  the five sheets as .xlsx        %8.3f ms   (target 100 ms)\n", mediana(xlsx));
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "equipo/ventana.h"
 #include "programa_prueba.h"
 
 #include <QPrinter>
@@ -106,6 +107,61 @@ private slots:
         const double imprimible = impresora.pageLayout().paintRect(QPageLayout::Point).width();
         QVERIFY2(derecha - izquierda >= 0.9 * imprimible,
                  qPrintable(QStringLiteral("%1 de %2 puntos").arg(derecha - izquierda).arg(imprimible)));
+    }
+
+    // The team report of a full level, through the same queue: names, grades and the summary
+    // as text; the 30 rows on the first page, the summary and its chart on the second.
+    void informeDelEquipo()
+    {
+        const QStringList antes = trabajos();
+        QTemporaryDir dir;
+        QByteArray datos;
+        for (int n = 1; n <= 30; ++n) {
+            TipoReg r;
+            r.guardar(Campo::Nombre, QStringLiteral("Atleta Núñez %1").arg(n));
+            r.guardar(Campo::Edad, QStringLiteral("9"));
+            r.guardar(Campo::Resistencia, QString::number(1.0 + n * 0.04, 'f', 2));
+            r.guardar(Campo::Velocidad, QStringLiteral("8.5"));
+            for (Campo c : {Campo::Lagartijas, Campo::Abdominales, Campo::Sentadillas})
+                r.guardar(c, QString::number(n));
+            datos += r.bytes();
+        }
+        QFile f(dir.filePath("nivel1.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size());
+        f.close();
+        VentanaEquipo equipo(dir.path());
+        QPrinter impresora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        impresora.setPageOrientation(QPageLayout::Landscape);
+        impresora.setColorMode(QPrinter::Color);
+        const int paginas = equipo.imprimirEn(impresora);
+        QCOMPARE(paginas, 2);
+
+        QStringList nuevos;
+        QTRY_VERIFY_WITH_TIMEOUT(!(nuevos = QStringList(trabajos())).isEmpty() && nuevos != antes, 30000);
+        for (const QString &t : antes)
+            nuevos.removeAll(t);
+        QCOMPARE(nuevos.size(), 1);
+        const QString trabajo = m_cups + "/spool/" + nuevos[0];
+        QProcess info;
+        info.start("pdfinfo", {trabajo});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
+        for (int pagina = 1; pagina <= 2; ++pagina) {
+            QProcess texto;
+            texto.start("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), trabajo, "-"});
+            QVERIFY(texto.waitForFinished(30000));
+            const QString t = QString::fromUtf8(texto.readAllStandardOutput());
+            if (pagina == 1) {  // the table, 30 rows under its header row
+                QVERIFY2(t.contains("Nombre") && t.contains("general"), qPrintable(t.left(300)));
+                QVERIFY(t.contains(QString::fromUtf8("KORVA 4 Informe del equipo: NIVEL 1 (8-9años)")));
+                QVERIFY(t.contains(QString::fromUtf8("Atleta Núñez 1")));
+                QVERIFY(t.contains(QStringLiteral("SN")));
+                QVERIFY(t.contains(QString::fromUtf8("Atleta Núñez 30")));
+            } else {  // the summary with its chart, on a page of its own
+                QVERIFY(t.contains(QStringLiteral("Resumen del equipo")));
+                QVERIFY(t.contains(QStringLiteral("Atletas: 30")));
+            }
+        }
     }
 };
 

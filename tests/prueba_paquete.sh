@@ -10,7 +10,8 @@ trap 'rm -rf "$tmp"' EXIT
 falla() { echo "FALLA: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$tmp/prefijo" > "$tmp/install.log"
-for f in bin/korva4 bin/korva4-lanzador share/applications/korva4.desktop \
+for f in bin/korva4 bin/korva4-equipo bin/korva4-lanzador share/applications/korva4.desktop \
+         share/applications/korva4-equipo.desktop share/man/man1/korva4-equipo.1.gz \
          share/icons/hicolor/16x16/apps/korva4.png share/icons/hicolor/32x32/apps/korva4.png \
          share/icons/hicolor/48x48/apps/korva4.png share/icons/hicolor/64x64/apps/korva4.png \
          share/icons/hicolor/128x128/apps/korva4.png share/icons/hicolor/256x256/apps/korva4.png \
@@ -22,6 +23,7 @@ done
 [ -x "$tmp/prefijo/bin/korva4" ] || falla "korva4 no es ejecutable"
 grep -q '^Categories=.*Education;.*Sports;' "$tmp/prefijo/share/applications/korva4.desktop" || falla "categorías"
 grep -q '^Exec=korva4-lanzador$' "$tmp/prefijo/share/applications/korva4.desktop" || falla "Exec"
+grep -q '^Exec=korva4-lanzador korva4-equipo$' "$tmp/prefijo/share/applications/korva4-equipo.desktop" || falla "Exec del informe"
 
 # Started as the menu starts it, in a home of its own: the records folder is made, and the
 # program runs there (its lock lies in it). With a documents folder set, it goes inside it.
@@ -44,7 +46,9 @@ else
   echo "sin xdg-user-dir (paquete xdg-user-dirs): solo se probó la carpeta personal"
 fi
 if command -v desktop-file-validate >/dev/null 2>&1; then
-  desktop-file-validate "$tmp/prefijo/share/applications/korva4.desktop" || falla "la entrada de escritorio no es válida"
+  for e in korva4 korva4-equipo; do
+    desktop-file-validate "$tmp/prefijo/share/applications/$e.desktop" || falla "la entrada de escritorio $e no es válida"
+  done
 else
   echo "sin desktop-file-validate (paquete desktop-file-utils): la entrada de escritorio no se validó"
 fi
@@ -54,7 +58,7 @@ if command -v appstreamcli >/dev/null 2>&1; then
 else
   echo "sin appstreamcli (paquete appstream): los metadatos no se validaron"
 fi
-for m in korva4 korva4-lanzador; do
+for m in korva4 korva4-equipo korva4-lanzador; do
   zcat "$tmp/prefijo/share/man/man1/$m.1.gz" | grep -q '^\.SH DESCRIPCI' || falla "la página de manual de $m"
 done
 
@@ -69,7 +73,8 @@ dpkg-deb -c "$deb" > "$tmp/contenido"
 for dep in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2; do
   grep -q "Depends:.*$dep" "$tmp/info" || { cat "$tmp/info"; falla "el paquete no depende de $dep"; }
 done
-for f in ./usr/bin/korva4 ./usr/share/applications/korva4.desktop ./usr/share/icons/hicolor/256x256/apps/korva4.png; do
+for f in ./usr/bin/korva4 ./usr/bin/korva4-equipo ./usr/share/applications/korva4.desktop \
+         ./usr/share/applications/korva4-equipo.desktop ./usr/share/icons/hicolor/256x256/apps/korva4.png; do
   grep -q " $f\$" "$tmp/contenido" || falla "el paquete no trae $f"
 done
 grep -q "Section: education" "$tmp/info" || falla "la sección no es education"

@@ -1,8 +1,9 @@
-// Renders every screen of the program to a PNG, offscreen, for a look next to the
-// layout tables. Usage: korva4_capturas FOLDER (run it from a scratch directory: the
+// Renders every screen of the program, and the team report, to a PNG, offscreen, for a look
+// next to the layout tables. Usage: korva4_capturas FOLDER (run it from a scratch directory: the
 // evaluation screens read and write their record files there).
 #include "evaluation/pantalla_evaluacion.h"
 #include "app/programa.h"
+#include "equipo/ventana.h"
 #include "escritorio_falso.h"
 
 #include <QApplication>
@@ -57,5 +58,12 @@ int main(int argc, char *argv[])
             escritorio.impresas.last().save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja-en-pantalla.png")));
         }
     }
+
+    // The team report on the same folder, its level 2 tab open.
+    VentanaEquipo equipo(QDir::currentPath());
+    equipo.abrirPestana(1);
+    equipo.show();
+    QApplication::processEvents();
+    equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO.png")));
     return 0;
 }

@@ -6,14 +6,14 @@
 set -e
 
 PAQUETES="cmake make g++ pkg-config libgl-dev dpkg-dev file
-qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev
+qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev libxlsxwriter-dev
 fonts-liberation2 fontconfig"
 if [ "${1:-}" = "imagenes" ]; then
   PAQUETES="$PAQUETES imagemagick qt6-svg-dev"
 fi
 if [ "${1:-}" = "pruebas" ]; then
   PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs libreoffice-writer-nogui
-  lintian appstream debootstrap"
+  lintian appstream debootstrap unzip"
 fi
 
 faltan=""

@@ -1,6 +1,7 @@
 #include "pantalla_fundamentos.h"
 
 #include "calificar_fundamentos.h"
+#include "records/archivos.h"
 #include "records/mapas.h"
 
 namespace korva {
@@ -9,7 +10,7 @@ DefEvaluacion definicionFundamentos()
 {
     DefEvaluacion def;
     def.titulo = QStringLiteral("KORVA 4 FUNDAMENTOS TECNICOS");
-    def.archivo = QStringLiteral("fundamentos.dat");
+    def.archivo = QString::fromLatin1(ArchivosDeRegistros[4].archivo);
     def.mapa = &mapaFundamentos();
     def.etiquetaFecha = "Label33";
     def.regreso = IdPantalla::INICIO;

@@ -1,6 +1,7 @@
 #include "pantalla_nivel.h"
 
 #include "calificar_nivel.h"
+#include "records/archivos.h"
 #include "records/mapas.h"
 
 
@@ -11,8 +12,6 @@ namespace {
 // What differs between the four level screens.
 struct DiferenciasNivel {
     const char *titulo;
-    const char *archivo;
-    const char *nivel;  // Label27
     QRect geoNivel;
     bool nivelAjustado;
     const char *encabezado;  // Label8
@@ -22,13 +21,13 @@ struct DiferenciasNivel {
 };
 
 const DiferenciasNivel Diferencias[4] = {
-    {"KORVA 4   NIVEL 1 CAPAC. FISICAS", "nivel1.dat", "NIVEL 1 (8-9años)", {240, 40, 285, 37}, true,
+    {"KORVA 4   NIVEL 1 CAPAC. FISICAS", {240, 40, 285, 37}, true,
      "KORVA 4  CAP.  FISICAS", {200, 8, 379, 37}, {640, 72, 145, 17}, {624, 24}},
-    {"KORVA 4   NIVEL 2 CAP. FISICAS", "nivel2.dat", "NIVEL 2 (10-11 años)", {240, 48, 353, 33}, false,
+    {"KORVA 4   NIVEL 2 CAP. FISICAS", {240, 48, 353, 33}, false,
      "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {672, 72, 113, 17}, {616, 32}},
-    {"KORVA 4   NIVEL 3 CAP. FISICAS", "nivel3.dat", "NIVEL 3 (12-14 años)", {240, 48, 361, 33}, false,
+    {"KORVA 4   NIVEL 3 CAP. FISICAS", {240, 48, 361, 33}, false,
      "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {664, 72, 121, 17}, {616, 32}},
-    {"KORVA 4   NIVEL4 CAP. FISICAS", "nivel4.dat", "NIVEL 4 (15-17 años)", {256, 56, 331, 37}, true,
+    {"KORVA 4   NIVEL4 CAP. FISICAS", {256, 56, 331, 37}, true,
      "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {680, 72, 105, 17}, {616, 32}},
 };
 
@@ -39,7 +38,8 @@ DefEvaluacion definicionNivel(int nivel)
     const DiferenciasNivel &d = Diferencias[nivel - 1];
     DefEvaluacion def;
     def.titulo = QString::fromUtf8(d.titulo);
-    def.archivo = QString::fromLatin1(d.archivo);
+    const ArchivoDeRegistros &archivo = ArchivosDeRegistros[std::size_t(nivel - 1)];
+    def.archivo = QString::fromLatin1(archivo.archivo);
     def.mapa = &mapaNivel();
     def.etiquetaFecha = "Label28";
     def.regreso = IdPantalla::MENU;
@@ -48,7 +48,7 @@ DefEvaluacion definicionNivel(int nivel)
     def.controles = {
         // header
         etiqueta("Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado).conLetra({24, true}).conColor(color::marino).centrado().ajustado(),
-        etiqueta("Label27", QString::fromUtf8(d.nivel), d.geoNivel).conLetra({24, true}).conColor(color::azul).centrado().ajustado(d.nivelAjustado),
+        etiqueta("Label27", QString::fromUtf8(archivo.titulo), d.geoNivel).conLetra({24, true}).conColor(color::azul).centrado().ajustado(d.nivelAjustado),
         imagen("Image2", ":/korva4/deportes.gif", {d.posLogo, QSize(140, 40)}),
         etiqueta("Label28", "", d.geoFecha).conLetra(letra::Subtitulo),
         // input column, below name and age

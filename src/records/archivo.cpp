@@ -31,6 +31,11 @@ Resultado ArchivoRegistros::abrirParaLeer()
 {
     if (!m_archivo.exists())
         return abrir();
+    return abrirSoloLectura();
+}
+
+Resultado ArchivoRegistros::abrirSoloLectura()
+{
     if (!m_archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return fallaDelSistema();
     return Resultado::exito();

@@ -24,6 +24,9 @@ public:
     // For reading only, when the file is there: a file marked read-only can still be
     // looked at. A missing file is created, so the load of a first run leaves it empty.
     Resultado abrirParaLeer();
+    // For reading only, never creating it: for a reader that must not touch the files.
+    Resultado abrirSoloLectura();
+    bool existe() const { return m_archivo.exists(); }
     // For reading and writing, creating the file when missing.
     Resultado abrir();
     bool vacio() const;

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "comun/resultado.h"
+#include "modelo.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPrinter;
+class QTabWidget;
+class QTableView;
+
+namespace korva {
+
+class GraficaNiveles;
+
+// The team report: one tab per record file of the folder, each a table of its stored
+// athletes with their results and a summary under it; spreadsheet and CSV export and
+// printing. It reads the record files and never writes them.
+class VentanaEquipo : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit VentanaEquipo(const QString &carpeta, QWidget *padre = nullptr);
+
+    // Reads the five files again (the evaluation program may have saved since).
+    void leer();
+
+    int pestanaAbierta() const;
+    void abrirPestana(int i);
+    const Equipo &equipo(int pestana) const { return m_pestanas[std::size_t(pestana)].modelo->equipo(); }
+    QTableView *tabla(int pestana) const { return m_pestanas[std::size_t(pestana)].tabla; }
+    QString aviso(int pestana) const;
+
+    // What the buttons do once a file or a printer has been chosen.
+    Resultado exportarHoja(const QString &ruta, bool todas) const;
+    Resultado exportarCsv(const QString &ruta) const;
+    int imprimirEn(QPrinter &impresora) const;
+
+private:
+    struct Pestana {
+        ModeloEquipo *modelo = nullptr;
+        OrdenEquipo *orden = nullptr;
+        QTableView *tabla = nullptr;
+        QLabel *aviso = nullptr;
+        QLabel *resumen = nullptr;
+        GraficaNiveles *grafica = nullptr;
+    };
+
+    void preguntarHoja(bool todas);
+    void preguntarCsv();
+    void vistaPrevia();
+    void imprimir();
+    void decir(const QString &texto);
+    QString nombrePropuesto(const QString &extension, bool todas) const;
+
+    QString m_carpeta;
+    QTabWidget *m_pestanasWidget = nullptr;
+    std::array<Pestana, ArchivosDeRegistros.size()> m_pestanas;
+};
+
+}  // namespace korva

@@ -20,6 +20,19 @@ class PruebaImpresora : public QObject
         return QDir(m_cups + "/spool").entryList({"d*"}, QDir::Files, QDir::Name);
     }
 
+    // The one job the queue received since, once it is there; empty when none came.
+    QString trabajoNuevo(const QStringList &antes) const
+    {
+        QStringList nuevos;
+        const bool llego = QTest::qWaitFor([&] {
+            nuevos = trabajos();
+            for (const QString &t : antes)
+                nuevos.removeAll(t);
+            return !nuevos.isEmpty();
+        }, 30000);
+        return llego && nuevos.size() == 1 ? m_cups + "/spool/" + nuevos[0] : QString();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -49,12 +62,8 @@ private slots:
         P::pulsar(n2, "Command2");
         QVERIFY2(p.escritorio.mensajes.isEmpty(), qPrintable(p.escritorio.mensajes.join('\n')));
 
-        QStringList nuevos;
-        QTRY_VERIFY_WITH_TIMEOUT(!(nuevos = QStringList(trabajos())).isEmpty() && nuevos != antes, 30000);
-        for (const QString &t : antes)
-            nuevos.removeAll(t);
-        QCOMPARE(nuevos.size(), 1);
-        const QString trabajo = m_cups + "/spool/" + nuevos[0];
+        const QString trabajo = trabajoNuevo(antes);
+        QVERIFY2(!trabajo.isEmpty(), "la cola no recibió un trabajo nuevo");
 
         QFile f(trabajo);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -136,12 +145,8 @@ private slots:
         const int paginas = equipo.imprimirEn(impresora);
         QCOMPARE(paginas, 2);
 
-        QStringList nuevos;
-        QTRY_VERIFY_WITH_TIMEOUT(!(nuevos = QStringList(trabajos())).isEmpty() && nuevos != antes, 30000);
-        for (const QString &t : antes)
-            nuevos.removeAll(t);
-        QCOMPARE(nuevos.size(), 1);
-        const QString trabajo = m_cups + "/spool/" + nuevos[0];
+        const QString trabajo = trabajoNuevo(antes);
+        QVERIFY2(!trabajo.isEmpty(), "la cola no recibió un trabajo nuevo");
         QProcess info;
         info.start("pdfinfo", {trabajo});
         QVERIFY(info.waitForFinished(30000));

@@ -2,7 +2,7 @@
 # A fresh machine: a minimal Debian 12 root made with debootstrap from the archive this
 # machine's apt uses. The built package is installed there with apt-get (its Depends alone,
 # no Recommends), then KORVA 4 is started under Xvfb and its access screen must appear among
-# the windows. That proves the Depends are complete. Where debootstrap cannot be run or
+# the windows, and so must the team report's. That proves the Depends are complete. Where debootstrap cannot be run or
 # cannot reach the archive, the test says so and is skipped.
 set -u
 build=$1
@@ -55,21 +55,31 @@ en_raiz apt-get install -y -q --no-install-recommends xvfb xauth x11-utils >> "$
 
 mkdir -p "$raiz/root/atletas"
 cat > "$raiz/tmp/probar.sh" <<'PRUEBA'
+# Each program until its window is listed: $1 the program, $2 its window's caption.
 cd /root/atletas || exit 1
-korva4 > /tmp/korva4.log 2>&1 &
-pid=$!
-i=0
-while [ $i -lt 60 ]; do
-  xwininfo -root -tree > /tmp/ventanas 2>/dev/null
-  grep -q 'KORVA 4  ENTRENAMIENTO DEPORTIVO' /tmp/ventanas && break
-  sleep 0.5; i=$((i + 1))
-done
-kill $pid 2>/dev/null
+esperar() {
+  "$1" > "/tmp/$1.log" 2>&1 &
+  pid=$!
+  i=0
+  while [ $i -lt 60 ]; do
+    xwininfo -root -tree > "/tmp/ventanas-$1" 2>/dev/null
+    grep -q "$2" "/tmp/ventanas-$1" && break
+    sleep 0.5; i=$((i + 1))
+  done
+  kill $pid 2>/dev/null
+}
+esperar korva4 '"KORVA 4  ENTRENAMIENTO DEPORTIVO": ("korva4"'
+esperar korva4-equipo '"KORVA 4 Informe del equipo": ("korva4-equipo"'
 PRUEBA
 en_raiz xvfb-run -a sh /tmp/probar.sh
-if ! grep -q '"KORVA 4  ENTRENAMIENTO DEPORTIVO"' "$raiz/tmp/ventanas" 2>/dev/null; then
+# the program's own windows, by their caption and class (not the application's leader window)
+if ! grep -q '"KORVA 4  ENTRENAMIENTO DEPORTIVO": ("korva4"' "$raiz/tmp/ventanas-korva4" 2>/dev/null; then
   cat "$raiz/tmp/korva4.log" 2>/dev/null
   falla "la pantalla de acceso no apareció en la raíz nueva"
 fi
-grep '"KORVA 4  ENTRENAMIENTO DEPORTIVO"' "$raiz/tmp/ventanas" | head -n 1
-echo "KORVA 4 arrancó desde su paquete en una raíz nueva de Debian 12"
+if ! grep -q '"KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz/tmp/ventanas-korva4-equipo" 2>/dev/null; then
+  cat "$raiz/tmp/korva4-equipo.log" 2>/dev/null
+  falla "el informe del equipo no apareció en la raíz nueva"
+fi
+grep -h -e '"KORVA 4  ENTRENAMIENTO DEPORTIVO": (' -e '"KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz"/tmp/ventanas-*
+echo "KORVA 4 y su informe del equipo arrancaron desde el paquete en una raíz nueva de Debian 12"

@@ -3,6 +3,8 @@
 #include <QCollator>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QSet>
+#include <QTextLayout>
 
 namespace korva {
 
@@ -61,10 +63,13 @@ std::vector<int> ModeloEquipo::anchos(const QFontMetrics &fm) const
         qsizetype largo = 0;
         for (const QStringList &fila : m_celdas)
             largo = std::max(largo, fila[c].size());
-        int w = fm.horizontalAdvance(m_columnas[c]);
+        QSet<QString> medir{m_columnas[c]};
         for (const QStringList &fila : m_celdas)
-            if (fila[c].size() + 2 >= largo)
-                w = std::max(w, fm.horizontalAdvance(fila[c]));
+            if (fila[c].size() + (c == 1 ? 3 : 0) >= largo)
+                medir.insert(fila[c]);
+        int w = 0;
+        for (const QString &t : medir)
+            w = std::max(w, fm.horizontalAdvance(t));
         a.push_back(w);
     }
     return a;
@@ -78,9 +83,30 @@ void DelegadoTexto::paint(QPainter *p, const QStyleOptionViewItem &opcion, const
     else if (opcion.features & QStyleOptionViewItem::Alternate)
         p->fillRect(opcion.rect, opcion.palette.alternateBase());
     p->setPen(opcion.palette.color(elegida ? QPalette::HighlightedText : QPalette::Text));
+    const QString texto = indice.data().toString();
+    if (texto.isEmpty())
+        return;
+    if (m_letra != opcion.font) {
+        m_formas.clear();
+        m_letra = opcion.font;
+    }
+    auto it = m_formas.find(texto);
+    if (it == m_formas.end()) {
+        QTextLayout renglon(texto, m_letra);
+        renglon.beginLayout();
+        QTextLine linea = renglon.createLine();
+        renglon.endLayout();
+        it = m_formas.insert(texto, {renglon.glyphRuns(), QSizeF(linea.naturalTextWidth(), linea.height())});
+    }
     const int margen = opcion.fontMetrics.averageCharWidth() / 2 + 2;
-    const auto alineacion = Qt::Alignment(indice.data(Qt::TextAlignmentRole).toInt());
-    p->drawText(opcion.rect.adjusted(margen, 0, -margen, 0), int(alineacion), indice.data().toString());
+    const bool izquierda = Qt::Alignment(indice.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignLeft;
+    const double x = izquierda ? opcion.rect.left() + margen : opcion.rect.center().x() + 0.5 - it->tamano.width() / 2;
+    const double y = opcion.rect.top() + (opcion.rect.height() - it->tamano.height()) / 2;
+    p->save();
+    p->setClipRect(opcion.rect);
+    for (const QGlyphRun &g : it->glifos)
+        p->drawGlyphRun(QPointF(x, y), g);
+    p->restore();
 }
 
 QVariant ModeloEquipo::data(const QModelIndex &indice, int rol) const

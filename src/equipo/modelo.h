@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
 #include <QSortFilterProxyModel>
 
 namespace korva {
@@ -55,6 +57,16 @@ class DelegadoTexto : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *p, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+
+private:
+    // Each text shaped once into its glyphs: a team's cells repeat the same numbers and
+    // grades, and shaping the text is most of what painting a cell costs.
+    struct Forma {
+        QList<QGlyphRun> glifos;
+        QSizeF tamano;
+    };
+    mutable QHash<QString, Forma> m_formas;
+    mutable QFont m_letra;
 };
 
 // Sorts by RolOrden: numbers by value, grades I, II, III, IV, SN, texts as the locale sorts

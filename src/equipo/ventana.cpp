@@ -89,6 +89,7 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
         p.tabla->setSortingEnabled(true);
         p.tabla->sortByColumn(0, Qt::AscendingOrder);
         p.tabla->setAlternatingRowColors(true);
+        p.tabla->setShowGrid(false);  // the rows alternate their colour instead
         p.tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
         p.tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
         p.tabla->verticalHeader()->hide();
@@ -107,6 +108,7 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
         m_pestanasWidget->addTab(pagina, QString::fromUtf8(ArchivosDeRegistros[i].titulo));
     }
     columna->addWidget(m_pestanasWidget, 1);
+    connect(m_pestanasWidget, &QTabWidget::currentChanged, this, [this](int i) { leida(i); });
     setCentralWidget(central);
     resize(1280, 760);
     leer();
@@ -114,9 +116,17 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
 
 void VentanaEquipo::leer()
 {
-    for (std::size_t i = 0; i < ArchivosDeRegistros.size(); ++i) {
-        Pestana &p = m_pestanas[i];
-        Equipo e = leerEquipo(m_carpeta, ArchivosDeRegistros[i]);
+    for (Pestana &p : m_pestanas)
+        p.leida = false;
+    leida(pestanaAbierta());
+}
+
+VentanaEquipo::Pestana &VentanaEquipo::leida(int i)
+{
+    Pestana &p = m_pestanas[std::size_t(i)];
+    if (!p.leida) {
+        p.leida = true;
+        Equipo e = leerEquipo(m_carpeta, ArchivosDeRegistros[std::size_t(i)]);
         const QString ruta = QDir::toNativeSeparators(e.ruta);
         switch (e.estado) {
         case Equipo::Estado::Leido:
@@ -142,6 +152,17 @@ void VentanaEquipo::leer()
         for (std::size_t c = 0; c < anchos.size(); ++c)
             p.tabla->setColumnWidth(int(c), anchos[c] + margen);
     }
+    return p;
+}
+
+const Equipo &VentanaEquipo::equipo(int pestana)
+{
+    return leida(pestana).modelo->equipo();
+}
+
+QTableView *VentanaEquipo::tabla(int pestana)
+{
+    return leida(pestana).tabla;
 }
 
 int VentanaEquipo::pestanaAbierta() const
@@ -154,26 +175,26 @@ void VentanaEquipo::abrirPestana(int i)
     m_pestanasWidget->setCurrentIndex(i);
 }
 
-QString VentanaEquipo::aviso(int pestana) const
+QString VentanaEquipo::aviso(int pestana)
 {
-    return m_pestanas[std::size_t(pestana)].aviso->text();
+    return leida(pestana).aviso->text();
 }
 
-Resultado VentanaEquipo::exportarHoja(const QString &ruta, bool todas) const
+Resultado VentanaEquipo::exportarHoja(const QString &ruta, bool todas)
 {
     std::vector<const Equipo *> equipos;
-    for (std::size_t i = 0; i < m_pestanas.size(); ++i)
-        if (todas || int(i) == pestanaAbierta())
-            equipos.push_back(&m_pestanas[i].modelo->equipo());
+    for (int i = 0; i < int(m_pestanas.size()); ++i)
+        if (todas || i == pestanaAbierta())
+            equipos.push_back(&equipo(i));
     return exportarXlsx(ruta, equipos);
 }
 
-Resultado VentanaEquipo::exportarCsv(const QString &ruta) const
+Resultado VentanaEquipo::exportarCsv(const QString &ruta)
 {
     return korva::exportarCsv(ruta, equipo(pestanaAbierta()));
 }
 
-int VentanaEquipo::imprimirEn(QPrinter &impresora) const
+int VentanaEquipo::imprimirEn(QPrinter &impresora)
 {
     return pintarInforme(impresora, equipo(pestanaAbierta()));
 }
@@ -181,7 +202,8 @@ int VentanaEquipo::imprimirEn(QPrinter &impresora) const
 QString VentanaEquipo::nombrePropuesto(const QString &extension, bool todas) const
 {
     const QString base = todas ? QStringLiteral("equipo")
-                               : QStringLiteral("equipo-") + QFileInfo(equipo(pestanaAbierta()).ruta).completeBaseName();
+                               : QStringLiteral("equipo-")
+            + QFileInfo(QString::fromLatin1(ArchivosDeRegistros[std::size_t(pestanaAbierta())].archivo)).completeBaseName();
     return QDir(m_carpeta).filePath(base + extension);
 }
 

@@ -26,19 +26,20 @@ class VentanaEquipo : public QMainWindow
 public:
     explicit VentanaEquipo(const QString &carpeta, QWidget *padre = nullptr);
 
-    // Reads the five files again (the evaluation program may have saved since).
+    // Reads the files again (the evaluation program may have saved since): the open tab's at
+    // once, each other tab's when it is first looked at.
     void leer();
 
     int pestanaAbierta() const;
     void abrirPestana(int i);
-    const Equipo &equipo(int pestana) const { return m_pestanas[std::size_t(pestana)].modelo->equipo(); }
-    QTableView *tabla(int pestana) const { return m_pestanas[std::size_t(pestana)].tabla; }
-    QString aviso(int pestana) const;
+    const Equipo &equipo(int pestana);
+    QTableView *tabla(int pestana);
+    QString aviso(int pestana);
 
     // What the buttons do once a file or a printer has been chosen.
-    Resultado exportarHoja(const QString &ruta, bool todas) const;
-    Resultado exportarCsv(const QString &ruta) const;
-    int imprimirEn(QPrinter &impresora) const;
+    Resultado exportarHoja(const QString &ruta, bool todas);
+    Resultado exportarCsv(const QString &ruta);
+    int imprimirEn(QPrinter &impresora);
 
 private:
     struct Pestana {
@@ -48,8 +49,11 @@ private:
         QLabel *aviso = nullptr;
         QLabel *resumen = nullptr;
         GraficaNiveles *grafica = nullptr;
+        bool leida = false;
     };
 
+    // The tab's file read into it, unless it has been since the last leer().
+    Pestana &leida(int i);
     void preguntarHoja(bool todas);
     void preguntarCsv();
     void vistaPrevia();

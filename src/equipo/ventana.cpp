@@ -72,41 +72,10 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
                                        central);
     columna->addWidget(carpetaEtiqueta);
 
+    // Each tab's page is filled when it is first looked at: the program opens on one.
     m_pestanasWidget = new QTabWidget(central);
-    for (std::size_t i = 0; i < ArchivosDeRegistros.size(); ++i) {
-        Pestana &p = m_pestanas[i];
-        auto *pagina = new QWidget(m_pestanasWidget);
-        auto *v = new QVBoxLayout(pagina);
-        p.aviso = new QLabel(pagina);
-        p.aviso->setWordWrap(true);
-        p.modelo = new ModeloEquipo(pagina);
-        p.orden = new OrdenEquipo(pagina);
-        p.orden->setSourceModel(p.modelo);
-        p.orden->setSortRole(ModeloEquipo::RolOrden);
-        p.tabla = new QTableView(pagina);
-        p.tabla->setModel(p.orden);
-        p.tabla->setItemDelegate(new DelegadoTexto(p.tabla));
-        p.tabla->setSortingEnabled(true);
-        p.tabla->sortByColumn(0, Qt::AscendingOrder);
-        p.tabla->setAlternatingRowColors(true);
-        p.tabla->setShowGrid(false);  // the rows alternate their colour instead
-        p.tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
-        p.tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        p.tabla->verticalHeader()->hide();
-        p.tabla->verticalHeader()->setDefaultSectionSize(p.tabla->fontMetrics().height() + 8);
-        auto *caja = new QGroupBox(QStringLiteral("Resumen del equipo"), pagina);
-        auto *pie = new QHBoxLayout(caja);
-        p.resumen = new QLabel(caja);
-        p.resumen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        p.grafica = new GraficaNiveles(caja);
-        pie->addWidget(p.resumen, 1);
-        pie->addWidget(p.grafica, 1);
-        v->addWidget(p.aviso);
-        v->addWidget(p.tabla, 1);
-        caja->setMaximumHeight(230);
-        v->addWidget(caja);
-        m_pestanasWidget->addTab(pagina, QString::fromUtf8(ArchivosDeRegistros[i].titulo));
-    }
+    for (std::size_t i = 0; i < ArchivosDeRegistros.size(); ++i)
+        m_pestanasWidget->addTab(new QWidget(m_pestanasWidget), QString::fromUtf8(ArchivosDeRegistros[i].titulo));
     columna->addWidget(m_pestanasWidget, 1);
     connect(m_pestanasWidget, &QTabWidget::currentChanged, this, [this](int i) { leida(i); });
     setCentralWidget(central);
@@ -121,9 +90,46 @@ void VentanaEquipo::leer()
     leida(pestanaAbierta());
 }
 
+void VentanaEquipo::llenar(int i)
+{
+    Pestana &p = m_pestanas[std::size_t(i)];
+    QWidget *pagina = m_pestanasWidget->widget(i);
+    auto *v = new QVBoxLayout(pagina);
+    p.aviso = new QLabel(pagina);
+    p.aviso->setWordWrap(true);
+    p.modelo = new ModeloEquipo(pagina);
+    p.orden = new OrdenEquipo(pagina);
+    p.orden->setSourceModel(p.modelo);
+    p.orden->setSortRole(ModeloEquipo::RolOrden);
+    p.tabla = new QTableView(pagina);
+    p.tabla->setModel(p.orden);
+    p.tabla->setItemDelegate(new DelegadoTexto(p.tabla));
+    p.tabla->setSortingEnabled(true);
+    p.tabla->sortByColumn(0, Qt::AscendingOrder);
+    p.tabla->setAlternatingRowColors(true);
+    p.tabla->setShowGrid(false);  // the rows alternate their colour instead
+    p.tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
+    p.tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    p.tabla->verticalHeader()->hide();
+    p.tabla->verticalHeader()->setDefaultSectionSize(p.tabla->fontMetrics().height() + 8);
+    auto *caja = new QGroupBox(QStringLiteral("Resumen del equipo"), pagina);
+    auto *pie = new QHBoxLayout(caja);
+    p.resumen = new QLabel(caja);
+    p.resumen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    p.grafica = new GraficaNiveles(caja);
+    pie->addWidget(p.resumen, 1);
+    pie->addWidget(p.grafica, 1);
+    v->addWidget(p.aviso);
+    v->addWidget(p.tabla, 1);
+    caja->setMaximumHeight(230);
+    v->addWidget(caja);
+}
+
 VentanaEquipo::Pestana &VentanaEquipo::leida(int i)
 {
     Pestana &p = m_pestanas[std::size_t(i)];
+    if (!p.tabla)
+        llenar(i);
     if (!p.leida) {
         p.leida = true;
         Equipo e = leerEquipo(m_carpeta, ArchivosDeRegistros[std::size_t(i)]);

@@ -52,6 +52,8 @@ private:
         bool leida = false;
     };
 
+    // The tab's page: its table, its notice and its summary.
+    void llenar(int i);
     // The tab's file read into it, unless it has been since the last leer().
     Pestana &leida(int i);
     void preguntarHoja(bool todas);

@@ -68,7 +68,9 @@ QStringList celdas(const Atleta &atleta)
 
 bool esColumnaDeNivel(const ArchivoDeRegistros &archivo, int columna)
 {
-    return columna >= int(columnasDatos(archivo).size()) + 4;
+    // the number, name and age, the raw values (5 or 8), then four percentages
+    const int datos = 3 + int((esNivel(archivo) ? mapaNivel() : mapaFundamentos()).size()) - 2;
+    return columna >= datos + 4;
 }
 
 bool esColumnaNumerica(const ArchivoDeRegistros &archivo, int columna)

@@ -249,7 +249,8 @@ private slots:
         if (!hora.isEmpty())
             QCOMPARE(texto, hora);
         QVERIFY2(texto.contains(QStringLiteral("22:17")), qPrintable(texto));  // the seconds are there
-        QVERIFY2(!texto.contains(QRegularExpression(QStringLiteral("[()\\[\\]]|UTC|GMT|[A-Z]{3,}$"))), qPrintable(texto));
+        for (const char *resto : {"(", ")", "[", "]", "UTC", "GMT", "CET"})
+            QVERIFY2(!texto.contains(QLatin1String(resto)), qPrintable(texto));
         QCOMPARE(texto, texto.trimmed());
     }
 };

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTime>
 
 #include <limits>
@@ -37,10 +36,36 @@ QString horaDelSistema(const QTime &hora, const QLocale &locale)
 {
     // The long format is the one with the seconds; its time zone goes, and with it the
     // brackets and blanks around it ("H:mm:ss (t)" under es_ES, "h:mm:ss a t" in English).
-    QString formato = locale.timeFormat(QLocale::LongFormat);
-    static const QRegularExpression zona(QStringLiteral("\\s*[\\(\\[]?\\s*t+\\s*[\\)\\]]?"));
-    formato.remove(zona);
-    return locale.toString(hora, formato.trimmed());
+    // Quoted text is the format's own and stays.
+    const QString formato = locale.timeFormat(QLocale::LongFormat);
+    QString sinZona;
+    bool citado = false;
+    for (int i = 0; i < formato.size(); ++i) {
+        const QChar c = formato[i];
+        if (c == QLatin1Char('\''))
+            citado = !citado;
+        if (citado || c != QLatin1Char('t')) {
+            sinZona += c;
+            continue;
+        }
+        while (i + 1 < formato.size() && formato[i + 1] == QLatin1Char('t'))
+            ++i;
+        const auto blancosAlFinal = [&] {
+            while (sinZona.endsWith(QLatin1Char(' ')))
+                sinZona.chop(1);
+        };
+        blancosAlFinal();
+        if (sinZona.endsWith(QLatin1Char('(')) || sinZona.endsWith(QLatin1Char('['))) {
+            sinZona.chop(1);
+            blancosAlFinal();
+            int j = i + 1;
+            while (j < formato.size() && formato[j] == QLatin1Char(' '))
+                ++j;
+            if (j < formato.size() && (formato[j] == QLatin1Char(')') || formato[j] == QLatin1Char(']')))
+                i = j;
+        }
+    }
+    return locale.toString(hora, sinZona.trimmed());
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // KORVA 4 started as main() starts it, ending at its first painted window.
 #include "primer_pintado.h"
-#include "app/programa.h"
+#include "programa/programa.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The team report started as its main() starts it, ending at its first painted window.
-#include "equipo/ventana.h"
+#include "equipo/ventana_equipo.h"
 #include "primer_pintado.h"
-#include "shell/aspecto.h"
+#include "pantallas/aspecto/aspecto.h"
 
 #include <QApplication>
 #include <QDir>

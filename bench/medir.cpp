@@ -1,10 +1,10 @@
 // Timings of KORVA 4: start-up to the first painted window and peak memory, each next to a
 // bare Qt Widgets window started the same way, and the median time of each action.
 // Run from the build folder: bench/korva4_bench
-#include "evaluation/pantalla_evaluacion.h"
-#include "app/programa.h"
-#include "equipo/ventana.h"
-#include "escritorio_falso.h"
+#include "pantallas/evaluacion/pantalla_evaluacion.h"
+#include "programa/programa.h"
+#include "equipo/ventana_equipo.h"
+#include "apoyo/escritorio_falso.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Renders every screen of the program, and the team report, to a PNG, offscreen, for a look
 // next to the layout tables. Usage: korva4_capturas FOLDER (run it from a scratch directory: the
 // evaluation screens read and write their record files there).
-#include "evaluation/pantalla_evaluacion.h"
-#include "app/programa.h"
-#include "equipo/ventana.h"
-#include "escritorio_falso.h"
+#include "pantallas/evaluacion/pantalla_evaluacion.h"
+#include "programa/programa.h"
+#include "equipo/ventana_equipo.h"
+#include "apoyo/escritorio_falso.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "exportar.h"
+#include "equipo/exportar.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comun/resultado.h"
-#include "informe/equipo.h"
+#include "nucleo/comun/resultado.h"
+#include "nucleo/informe/equipo.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "impresion.h"
+#include "equipo/impresion.h"
 
-#include "grafica.h"
+#include "equipo/grafica_grados.h"
 
 #include <QDate>
 #include <QDir>

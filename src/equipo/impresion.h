@@ -1,6 +1,6 @@
 #pragma once
 
-#include "informe/equipo.h"
+#include "nucleo/informe/equipo.h"
 
 class QPrinter;
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "nucleo/informe/resumen.h"
+
+#include <QWidget>
+
+namespace korva {
+
+// The bar chart of the summary: how many athletes got each overall grade, I to SN, and
+// those with none, each bar with its count. Drawn the same on screen and on paper.
+void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, const QFont &letra);
+
+class GraficaGrados : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit GraficaGrados(QWidget *padre = nullptr);
+    void ponerResumen(const Resumen &resumen);
+    QSize sizeHint() const override { return {420, 190}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    Resumen m_resumen;
+};
+
+}  // namespace korva

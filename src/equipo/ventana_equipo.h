@@ -1,0 +1,72 @@
+#pragma once
+
+#include "nucleo/comun/resultado.h"
+#include "equipo/modelo_equipo.h"
+#include "equipo/orden_equipo.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QPrinter;
+class QTabWidget;
+class QTableView;
+
+namespace korva {
+
+class GraficaGrados;
+
+// The team report: one tab per record file of the folder, each a table of its stored
+// athletes with their results and a summary under it; spreadsheet and CSV export and
+// printing. It reads the record files and never writes them.
+class VentanaEquipo : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit VentanaEquipo(const QString &carpeta, QWidget *padre = nullptr);
+
+    // Reads the files again (the evaluation program may have saved since): the open tab's at
+    // once, each other tab's when it is first looked at.
+    void leer();
+
+    int pestanaAbierta() const;
+    void abrirPestana(int i);
+    const Equipo &equipo(int pestana);
+    QTableView *tabla(int pestana);
+    QString aviso(int pestana);
+
+    // What the buttons do once a file or a printer has been chosen.
+    Resultado exportarHoja(const QString &ruta, bool todas);
+    Resultado exportarCsv(const QString &ruta);
+    int imprimirEn(QPrinter &impresora);
+
+private:
+    struct Pestana {
+        ModeloEquipo *modelo = nullptr;
+        OrdenEquipo *orden = nullptr;
+        QTableView *tabla = nullptr;
+        QLabel *aviso = nullptr;
+        QLabel *resumen = nullptr;
+        GraficaGrados *grafica = nullptr;
+        bool leida = false;
+    };
+
+    // The tab's page: its table, its notice and its summary.
+    void llenar(int i);
+    // The tab's file read into it, unless it has been since the last leer().
+    Pestana &leida(int i);
+    void preguntarHoja(bool todas);
+    void preguntarCsv();
+    void vistaPrevia();
+    void imprimir();
+    void decir(const QString &texto);
+    QString nombrePropuesto(const QString &extension, bool todas) const;
+
+    QString m_carpeta;
+    QTabWidget *m_pestanasWidget = nullptr;
+    std::array<Pestana, DefArchivos.size()> m_pestanas;
+};
+
+}  // namespace korva

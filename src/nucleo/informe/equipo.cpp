@@ -1,0 +1,111 @@
+#include "nucleo/informe/equipo.h"
+
+#include "nucleo/calificacion/calificar_fundamentos.h"
+#include "nucleo/calificacion/calificar_nivel.h"
+#include "nucleo/registros/archivo_registros.h"
+#include "nucleo/registros/mapa_campos.h"
+
+#include <QDir>
+
+namespace korva {
+
+namespace {
+
+QString sinRelleno(QString texto)
+{
+    while (texto.endsWith(QLatin1Char(' ')))
+        texto.chop(1);
+    return texto;
+}
+
+}  // namespace
+
+QStringList columnasDatos(const DefArchivo &archivo)
+{
+    QStringList c{QStringLiteral("Nº"), QStringLiteral("Nombre"), QStringLiteral("Edad")};
+    if (archivo.esDeNivel())
+        c << QStringLiteral("Resistencia") << QStringLiteral("Velocidad") << QStringLiteral("Lagartijas")
+          << QStringLiteral("Abdominales") << QStringLiteral("Sentadillas");
+    else
+        c << QStringLiteral("Cond. interna") << QStringLiteral("Cond. externa") << QStringLiteral("Rec. pecho")
+          << QStringLiteral("Rec. muslo") << QStringLiteral("Rec. pie") << QStringLiteral("Tiro interna")
+          << QStringLiteral("Tiro externa") << QStringLiteral("Tiro frontal");
+    return c;
+}
+
+QStringList columnasResultados(const DefArchivo &archivo)
+{
+    const QStringList c = archivo.esDeNivel()
+        ? QStringList{QStringLiteral("resist."), QStringLiteral("veloc."), QStringLiteral("fuerza")}
+        : QStringList{QStringLiteral("cond."), QStringLiteral("recep."), QStringLiteral("tiro")};
+    return {QStringLiteral("% ") + c[0],     QStringLiteral("% ") + c[1],     QStringLiteral("% ") + c[2],
+            QStringLiteral("% prom."),       QStringLiteral("Nivel ") + c[0], QStringLiteral("Nivel ") + c[1],
+            QStringLiteral("Nivel ") + c[2], QStringLiteral("Nivel general")};
+}
+
+QStringList celdas(const Atleta &atleta)
+{
+    QStringList c{QString::number(atleta.numero)};
+    c << atleta.datos;
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        c << atleta.resultados[i];
+    return c;
+}
+
+bool esColumnaDeGrado(const DefArchivo &archivo, int columna)
+{
+    // the number, name and age, the raw values (5 or 8), then four percentages
+    const int datos = 3 + int((archivo.esDeNivel() ? mapaNivel() : mapaFundamentos()).size()) - 2;
+    return columna >= datos + 4;
+}
+
+bool esColumnaNumerica(const DefArchivo &archivo, int columna)
+{
+    return columna != 1 && !esColumnaDeGrado(archivo, columna);
+}
+
+Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
+{
+    Equipo e;
+    e.archivo = archivo;
+    e.ruta = QDir(carpeta).filePath(QString::fromLatin1(archivo.archivo));
+    ArchivoRegistros f(e.ruta);
+    if (!f.existe())
+        return e;
+    TablaRegistros tabla;
+    Resultado r = f.abrirSoloLectura();
+    if (r)
+        r = f.leerTodos(tabla);
+    if (!r) {
+        e.estado = Equipo::Estado::Ilegible;
+        e.razon = r.razon();
+        return e;
+    }
+    e.estado = Equipo::Estado::Leido;
+    const MapaCampos &mapa = archivo.esDeNivel() ? mapaNivel() : mapaFundamentos();
+    for (int n = 1; n <= RegistrosPorArchivo; ++n) {
+        const TipoReg &reg = tabla[std::size_t(n)];
+        if (reg.campo(Campo::Nombre).trimmed().isEmpty())
+            continue;
+        Atleta a;
+        a.numero = n;
+        QStringList tal;  // the texts as the screen's boxes show them
+        for (const ParCampo &par : mapa) {
+            tal << reg.campo(par.campo);
+            a.datos << sinRelleno(tal.last());
+        }
+        if (archivo.esDeNivel())
+            a.resultados = Calificar_Nivel(archivo.nivel, {tal[2], tal[3], tal[4], tal[5], tal[6]}, {});
+        else
+            a.resultados = Calificar_Fundamentos({tal[2], tal[3], tal[4], tal[5], tal[6], tal[7], tal[8], tal[9]}, {});
+        e.atletas.push_back(std::move(a));
+    }
+    return e;
+}
+
+std::optional<double> comoNumero(const QString &texto)
+{
+    return Convertir_Decimal(texto);
+}
+
+}  // namespace korva

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "nucleo/comun/tipo_resultados.h"
+#include "nucleo/registros/def_archivo.h"
+
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace korva {
+
+// One stored athlete as the team report shows it: the record number, the texts as stored
+// (name, age, the raw test values; the padding of their fields cut), and the eight results
+// that the screen's "Procesar Datos" gives for them.
+struct Atleta {
+    int numero = 0;
+    QStringList datos;
+    TipoResultados resultados;
+};
+
+// The athletes of one record file, read and never written.
+struct Equipo {
+    enum class Estado { Leido, SinArchivo, Ilegible };
+
+    DefArchivo archivo{};
+    QString ruta;
+    Estado estado = Estado::SinArchivo;
+    QString razon;  // why the file could not be read
+    std::vector<Atleta> atletas;
+};
+
+// The headings of the columns: the record number, name, age and raw values, then the results
+// in the order of TipoResultados.
+QStringList columnasDatos(const DefArchivo &archivo);
+QStringList columnasResultados(const DefArchivo &archivo);
+
+// The athlete's row as texts, column by column: the record number, the stored texts, then the
+// eight results.
+QStringList celdas(const Atleta &atleta);
+// Whether a column of that row holds a grade (I to SN), and whether it may hold a number.
+bool esColumnaDeGrado(const DefArchivo &archivo, int columna);
+bool esColumnaNumerica(const DefArchivo &archivo, int columna);
+
+// Reads the file of the folder: every record 1 to 30 whose name is not blank, scored by the
+// screens' own scoring from empty captions, as a freshly opened screen does. A missing file
+// is an empty team; a file that cannot be read says why. The file is opened for reading only.
+Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo);
+
+// A cell's text as a number, the way the scoring reads it; nothing for a text.
+std::optional<double> comoNumero(const QString &texto);
+
+}  // namespace korva

@@ -1,0 +1,102 @@
+#include "nucleo/registros/libro_registros.h"
+
+namespace korva {
+
+LibroRegistros::LibroRegistros(QString archivo, const MapaCampos &mapa, FormularioRegistros &forma)
+    : m_archivo(std::move(archivo)), m_mapa(mapa), m_forma(forma)
+{
+}
+
+Resultado LibroRegistros::cargar()
+{
+    IndiceReg = 1;
+    LongitudReg = LongitudRegistro;
+    Resultado r;
+    {
+        ArchivoRegistros archivo(m_archivo);
+        r = archivo.abrirParaLeer();
+        if (r && !archivo.vacio()) {
+            TablaRegistros leida;
+            r = archivo.leerTodos(leida);
+            if (r)
+                m_tabla = leida;
+        }
+        if (r)
+            m_leido = true;
+    }
+    Update_Form();
+    return r;
+}
+
+Resultado LibroRegistros::guardarRegistro()
+{
+    const TipoReg antes = m_tabla[IndiceReg];
+    const bool tocadoAntes = m_tocados[IndiceReg];
+    Obtener_Datos();
+    Resultado r = m_bloqueo.isEmpty() ? Resultado::exito() : Resultado::falla(m_bloqueo);
+    if (r) {
+        ArchivoRegistros archivo(m_archivo);
+        r = archivo.abrir();
+        if (r)
+            r = archivo.escribir(IndiceReg, m_tabla[IndiceReg]);
+    }
+    if (!r) {
+        m_tabla[IndiceReg] = antes;  // the screen still shows what was typed
+        m_tocados[IndiceReg] = tocadoAntes;
+    }
+    return r;
+}
+
+void LibroRegistros::paso(int direccion)
+{
+    const bool puede = direccion < 0 ? IndiceReg > 1 : IndiceReg < RegistrosPorArchivo;
+    m_forma.enfocarNombre();
+    m_forma.ponerNumeroRegistro(QString::number(puede ? IndiceReg + direccion : IndiceReg));
+    m_forma.limpiarResultados();
+    if (!puede)
+        return;
+    Obtener_Datos();
+    IndiceReg = qint16(IndiceReg + direccion);
+    Update_Form();
+}
+
+void LibroRegistros::registroAnterior()
+{
+    paso(-1);
+}
+
+void LibroRegistros::registroSiguiente()
+{
+    paso(+1);
+}
+
+Resultado LibroRegistros::escribirTodos()
+{
+    if (!m_bloqueo.isEmpty())
+        return Resultado::falla(m_bloqueo);
+    ArchivoRegistros archivo(m_archivo);
+    Resultado r = archivo.abrir();
+    if (r && m_leido)
+        return archivo.escribirTodos(m_tabla);
+    for (int n = 1; r && n <= RegistrosPorArchivo; ++n)
+        if (m_tocados[n])
+            r = archivo.escribir(n, m_tabla[n]);
+    return r;
+}
+
+void LibroRegistros::Update_Form()
+{
+    const TipoReg &reg = m_tabla[IndiceReg];
+    for (const ParCampo &par : m_mapa)
+        m_forma.ponerTextoCampo(par.control, reg.campo(par.campo));
+}
+
+void LibroRegistros::Obtener_Datos()
+{
+    TipoReg &reg = m_tabla[IndiceReg];
+    m_tocados.set(IndiceReg);
+    for (const ParCampo &par : m_mapa)
+        reg.guardar(par.campo, m_forma.textoCampo(par.control));
+}
+
+}  // namespace korva

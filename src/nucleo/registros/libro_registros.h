@@ -1,0 +1,67 @@
+#pragma once
+
+#include "nucleo/registros/archivo_registros.h"
+#include "nucleo/registros/mapa_campos.h"
+
+#include <bitset>
+
+namespace korva {
+
+// What the record book needs of an evaluation screen; the screen's widgets stay its own.
+class FormularioRegistros
+{
+public:
+    virtual ~FormularioRegistros() = default;
+    virtual QString textoCampo(const char *control) const = 0;
+    virtual void ponerTextoCampo(const char *control, const QString &texto) = 0;
+    virtual void ponerNumeroRegistro(const QString &texto) = 0;  // Label9
+    virtual void limpiarResultados() = 0;                         // the eight result labels
+    virtual void enfocarNombre() = 0;                             // txtNombre
+};
+
+// The records of one evaluation screen: its own table of 30 slots, the record on screen
+// and the file they come from. The file is open only inside one operation. A failed
+// operation leaves the table as it was and says why.
+class LibroRegistros
+{
+public:
+    LibroRegistros(QString archivo, const MapaCampos &mapa, FormularioRegistros &forma);
+
+    const QString &archivo() const { return m_archivo; }
+    const TablaRegistros &TablaReg() const { return m_tabla; }
+
+    qint16 IndiceReg = 1;
+    qint16 LongitudReg = LongitudRegistro;
+
+    // The load of the screen: the file into the table (an empty file reads nothing),
+    // then record 1 on screen.
+    Resultado cargar();
+    // "Guardar Registro": the screen into slot IndiceReg, then that one record to the file.
+    Resultado guardarRegistro();
+    // "Registro Anterior" and "Registro Siguiente": no file is touched.
+    void registroAnterior();
+    void registroSiguiente();
+    // "Salir": slots 1 to 30 as they stand in the table, without taking the screen first.
+    // While the file has never been read, only the slots the screen stored into are
+    // written: the records the file may hold were never seen and are left as they are.
+    Resultado escribirTodos();
+    bool leido() const { return m_leido; }
+    // From now on the file is never written: saves and "Salir" fail with this reason.
+    void bloquearEscritura(const QString &razon) { m_bloqueo = razon; }
+
+    void Update_Form();
+    void Obtener_Datos();
+
+private:
+    void paso(int direccion);
+
+    QString m_archivo;
+    const MapaCampos &m_mapa;
+    FormularioRegistros &m_forma;
+    TablaRegistros m_tabla;
+    bool m_leido = false;               // the table holds the file's records
+    QString m_bloqueo;                  // why the file must not be written, when it must not
+    std::bitset<RegistrosPorArchivo + 1> m_tocados;  // slots the screen stored into
+};
+
+}  // namespace korva

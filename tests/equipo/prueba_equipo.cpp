@@ -1,0 +1,358 @@
+// The team report: it agrees with the screens, exports what a spreadsheet reads back, and
+// survives any record file without ever writing one.
+#include "apoyo/campana_ayuda.h"
+#include "equipo/exportar.h"
+#include "equipo/ventana_equipo.h"
+#include "apoyo/programa_prueba.h"
+#include "nucleo/registros/def_archivo.h"
+#include "nucleo/registros/mapa_campos.h"
+#include "apoyo/registros_ayuda.h"
+#include "apoyo/resultados_ayuda.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QXmlStreamReader>
+
+using namespace korva;
+using P = ProgramaDePrueba;
+
+namespace {
+
+const IdPantalla Pantallas[] = {IdPantalla::NIVEL1, IdPantalla::NIVEL2, IdPantalla::NIVEL3, IdPantalla::nivel4,
+                                IdPantalla::fundamento};
+
+// A record as a coach would have saved it, its values drawn at random, now and then a
+// value that cannot be scored; some slots left empty.
+QByteArray archivoDeEquipo(QRandomGenerator &azar, bool fundamentos)
+{
+    static const QStringList nombres{"Ana López", "José Núñez", "Lucía Peña", "Mateo Ruiz", "Sofía Díaz", "Iván Ortiz"};
+    QByteArray datos;
+    for (int n = 1; n <= 30; ++n) {
+        TipoReg r;
+        if (azar.bounded(6) != 0) {
+            r.guardar(Campo::Nombre, nombres[azar.bounded(nombres.size())] + QString::number(n));
+            r.guardar(Campo::Edad, QString::number(8 + azar.bounded(10)));
+            const MapaCampos &mapa = fundamentos ? mapaFundamentos() : mapaNivel();
+            for (std::size_t i = 2; i < mapa.size(); ++i) {
+                const bool decimal = !fundamentos && i < 4;
+                QString v = decimal ? QString::number(azar.generateDouble() * (i == 2 ? 3.0 : 11.0), 'f', 2)
+                                    : QString::number(azar.bounded(fundamentos ? 31 : 45));
+                if (azar.bounded(12) == 0)
+                    v = textoAlAzar(azar);
+                r.guardar(mapa[i].campo, v);
+            }
+        }
+        datos += r.bytes();
+    }
+    return datos;
+}
+
+// The cells of a sheet of an .xlsx file, row by row, read from its XML: numbers as numbers,
+// texts through the shared strings; and whether the header row is bold.
+struct HojaLeida {
+    QList<QList<QVariant>> filas;
+    bool cabeceraNegrita = false;
+};
+
+QByteArray delZip(const QString &zip, const QString &parte)
+{
+    QProcess p;
+    p.start("unzip", {"-p", zip, parte});
+    p.waitForFinished(30000);
+    return p.readAllStandardOutput();
+}
+
+HojaLeida leerHoja(const QString &zip, int numero)
+{
+    QStringList compartidas;
+    QXmlStreamReader s(delZip(zip, "xl/sharedStrings.xml"));
+    while (!s.atEnd())
+        if (s.readNext() == QXmlStreamReader::StartElement && s.name() == QLatin1String("t"))
+            compartidas << s.readElementText();
+    // the style with a bold font
+    QList<bool> negritas;
+    QList<int> fuentesDeEstilo;
+    QXmlStreamReader e(delZip(zip, "xl/styles.xml"));
+    bool enFuentes = false, enEstilos = false;
+    while (!e.atEnd()) {
+        e.readNext();
+        if (e.isStartElement() && e.name() == QLatin1String("fonts"))
+            enFuentes = true;
+        else if (e.isEndElement() && e.name() == QLatin1String("fonts"))
+            enFuentes = false;
+        else if (e.isStartElement() && e.name() == QLatin1String("cellXfs"))
+            enEstilos = true;
+        else if (e.isEndElement() && e.name() == QLatin1String("cellXfs"))
+            enEstilos = false;
+        else if (enFuentes && e.isStartElement() && e.name() == QLatin1String("font"))
+            negritas << false;
+        else if (enFuentes && e.isStartElement() && e.name() == QLatin1String("b"))
+            negritas.last() = true;
+        else if (enEstilos && e.isStartElement() && e.name() == QLatin1String("xf"))
+            fuentesDeEstilo << e.attributes().value("fontId").toInt();
+    }
+    HojaLeida h;
+    QXmlStreamReader x(delZip(zip, QStringLiteral("xl/worksheets/sheet%1.xml").arg(numero)));
+    bool texto = false;
+    int fila = -1;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isStartElement() && x.name() == QLatin1String("row")) {
+            h.filas.append(QList<QVariant>());
+            fila = x.attributes().value("r").toInt();
+        } else if (x.isStartElement() && x.name() == QLatin1String("c")) {
+            texto = x.attributes().value("t") == QLatin1String("s");
+            const int estilo = x.attributes().value("s").toInt();
+            if (fila == 1 && estilo < fuentesDeEstilo.size() && negritas.value(fuentesDeEstilo[estilo]))
+                h.cabeceraNegrita = true;
+            const QString ref = x.attributes().value("r").toString();
+            int col = 0;
+            for (QChar c : ref)
+                if (c.isLetter())
+                    col = col * 26 + (c.unicode() - 'A' + 1);
+            while (h.filas.last().size() < col - 1)
+                h.filas.last().append(QVariant());
+        } else if (x.isStartElement() && x.name() == QLatin1String("v")) {
+            const QString v = x.readElementText();
+            h.filas.last().append(texto ? QVariant(compartidas.value(v.toInt())) : QVariant(v.toDouble()));
+        }
+    }
+    return h;
+}
+
+QList<QStringList> leerCsv(const QString &ruta, QChar sep)
+{
+    QFile f(ruta);
+    f.open(QIODevice::ReadOnly);
+    QByteArray b = f.readAll();
+    if (b.startsWith("\xEF\xBB\xBF"))
+        b.remove(0, 3);
+    const QString t = QString::fromUtf8(b);
+    QList<QStringList> filas{QStringList()};
+    QString campo;
+    bool comillas = false;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (comillas) {
+            if (c == '"' && i + 1 < t.size() && t[i + 1] == '"')
+                campo += '"', ++i;
+            else if (c == '"')
+                comillas = false;
+            else
+                campo += c;
+        } else if (c == '"') {
+            comillas = true;
+        } else if (c == sep) {
+            filas.last() << campo, campo.clear();
+        } else if (c == '\n') {
+            filas.last() << campo, campo.clear();
+            filas.append(QStringList());
+        } else if (c != '\r') {
+            campo += c;
+        }
+    }
+    if (filas.last().isEmpty())
+        filas.removeLast();
+    return filas;
+}
+
+}  // namespace
+
+class PruebaEquipo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    // Each athlete's eight results in the table are what its screen shows after "Procesar
+    // Datos" on that record.
+    void acuerdoConLasPantallas()
+    {
+        QRandomGenerator azar(20261209);
+        P p;
+        for (std::size_t i = 0; i < DefArchivos.size(); ++i)
+            QVERIFY(escribirArchivo(p.ruta(DefArchivos[i].archivo), archivoDeEquipo(azar, i == 4)));
+        VentanaEquipo equipo(QFileInfo(p.ruta("nivel1.dat")).absolutePath());
+        p.iniciarHastaInicio();
+        int comparados = 0;
+        for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
+            const Equipo &e = equipo.equipo(int(i));
+            QCOMPARE(e.estado, Equipo::Estado::Leido);
+            Pantalla *pantalla = p.mostrar(Pantallas[i]);
+            int enPantalla = 1;
+            for (const Atleta &a : e.atletas) {
+                for (; enPantalla < a.numero; ++enPantalla)
+                    P::pulsar(pantalla, "cmdRegSiguiente");
+                P::pulsar(pantalla, "Command3");
+                QCOMPARE(deResultados(a.resultados), P::resultados(pantalla));
+                QCOMPARE(a.datos.value(0), P::texto(pantalla, "txtNombre")->text().trimmed());
+                ++comparados;
+            }
+            // and the table shows them
+            const QAbstractItemModel *m = equipo.tabla(int(i))->model();
+            QCOMPARE(m->rowCount(), int(e.atletas.size()));
+            if (!e.atletas.empty())
+                QCOMPARE(m->index(0, m->columnCount() - 1).data().toString(), e.atletas.front().resultados.Label26);
+        }
+        QVERIFY(comparados > 100);
+    }
+
+    void ordenPorNivel()
+    {
+        QTemporaryDir dir;
+        QByteArray datos;
+        for (const char *nivel : {"1.0", "2.5", "1.3", "1.15", "", "1.45"}) {  // level 2: I, SN, III, II, -, SN
+            TipoReg r;
+            r.guardar(Campo::Nombre, QStringLiteral("X"));
+            r.guardar(Campo::Resistencia, QString::fromLatin1(nivel));
+            datos += r.bytes();
+        }
+        QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), datos));
+        VentanaEquipo equipo(dir.path());
+        QTableView *t = equipo.tabla(1);
+        const int columna = int(columnasDatos(DefArchivos[1]).size()) + 4;  // the endurance grade
+        t->sortByColumn(columna, Qt::AscendingOrder);
+        QStringList orden;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            orden << t->model()->index(r, columna).data().toString();
+        QCOMPARE(orden, (QStringList{"I", "II", "III", "SN", "SN", ""}));
+        t->sortByColumn(columna, Qt::DescendingOrder);
+        QCOMPARE(t->model()->index(0, columna).data().toString(), QStringLiteral("SN"));
+        QCOMPARE(t->model()->index(5, columna).data().toString(), QString());
+    }
+
+    void hojaDeCalculoYCsv()
+    {
+        if (QStandardPaths::findExecutable("unzip").isEmpty())
+            QSKIP("sin unzip (paquete unzip) no se lee la hoja de cálculo");
+        QRandomGenerator azar(7);
+        QTemporaryDir dir;
+        for (std::size_t i = 0; i < DefArchivos.size(); ++i)
+            QVERIFY(escribirArchivo(dir.filePath(DefArchivos[i].archivo), archivoDeEquipo(azar, i == 4)));
+        VentanaEquipo equipo(dir.path());
+        const QString xlsx = dir.filePath("equipo.xlsx");
+        QVERIFY(equipo.exportarHoja(xlsx, true).ok());
+        const QByteArray libro = delZip(xlsx, "xl/workbook.xml");
+        for (const auto &a : DefArchivos)
+            QVERIFY2(libro.contains(a.titulo), a.titulo);
+        for (int h = 0; h < 5; ++h) {
+            const Equipo &e = equipo.equipo(h);
+            const HojaLeida hoja = leerHoja(xlsx, h + 1);
+            QVERIFY(hoja.cabeceraNegrita);
+            QCOMPARE(hoja.filas.size(), int(e.atletas.size()) + 1);
+            QCOMPARE(hoja.filas[0].value(1).toString(), QStringLiteral("Nombre"));
+            for (std::size_t r = 0; r < e.atletas.size(); ++r) {
+                const QStringList esperadas = celdas(e.atletas[r]);
+                const auto &fila = hoja.filas[int(r) + 1];
+                for (int c = 0; c < esperadas.size(); ++c) {
+                    const QVariant v = fila.value(c);
+                    const auto numero = esColumnaNumerica(e.archivo, c) ? comoNumero(esperadas[c]) : std::nullopt;
+                    if (numero) {
+                        QCOMPARE(v.typeId(), int(QMetaType::Double));
+                        QCOMPARE(v.toDouble(), *numero);
+                    } else if (!esperadas[c].trimmed().isEmpty())
+                        QCOMPARE(v.toString(), esperadas[c]);
+                }
+            }
+        }
+
+        // CSV as a Spanish spreadsheet reads it: ";" between fields, "," for decimals
+        equipo.abrirPestana(1);
+        const QLocale es(QStringLiteral("es_ES"));
+        const QString csv = dir.filePath("nivel2.csv");
+        QVERIFY(exportarCsv(csv, equipo.equipo(1), es).ok());
+        const QList<QStringList> filas = leerCsv(csv, separadorCsv(es));
+        QCOMPARE(separadorCsv(es), QLatin1Char(';'));
+        QCOMPARE(separadorCsv(QLocale(QStringLiteral("es_MX"))), QLatin1Char(','));
+        const Equipo &e = equipo.equipo(1);
+        QCOMPARE(filas.size(), int(e.atletas.size()) + 1);
+        for (std::size_t r = 0; r < e.atletas.size(); ++r) {
+            const QStringList esperadas = celdas(e.atletas[r]);
+            for (int c = 0; c < esperadas.size(); ++c) {
+                const auto numero = esColumnaNumerica(e.archivo, c) ? comoNumero(esperadas[c]) : std::nullopt;
+                if (numero)
+                    QCOMPARE(es.toDouble(filas[int(r) + 1].value(c)), *numero);
+                else
+                    QCOMPARE(filas[int(r) + 1].value(c), esperadas[c]);
+            }
+        }
+
+        // a write that fails says why, and leaves what was there
+        QVERIFY(!equipo.exportarHoja(dir.filePath("no/existe/equipo.xlsx"), false).ok());
+        QVERIFY(!exportarCsv(dir.filePath("no/existe/e.csv"), e).razon().isEmpty());
+        const QByteArray antes = leerArchivo(xlsx);
+        QVERIFY(QDir(dir.path()).mkdir("ocupado.xlsx"));
+        QVERIFY(!equipo.exportarHoja(dir.filePath("ocupado.xlsx"), true).ok());
+        QCOMPARE(leerArchivo(xlsx), antes);
+    }
+
+    // A missing file is an empty tab, an unreadable one says why in its tab, and no file of
+    // any length or content stops the program; none is ever written.
+    void archivosMalos()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("nivel3.dat"));
+        {
+            VentanaEquipo equipo(dir.path());
+            QCOMPARE(equipo.equipo(0).estado, Equipo::Estado::SinArchivo);
+            QCOMPARE(equipo.tabla(0)->model()->rowCount(), 0);
+            QVERIFY(equipo.aviso(0).contains(dir.filePath("nivel1.dat")));
+            QCOMPARE(equipo.equipo(2).estado, Equipo::Estado::Ilegible);
+            QVERIFY2(equipo.aviso(2).contains("Motivo: "), qPrintable(equipo.aviso(2)));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());  // nothing was made
+
+        QRandomGenerator azar(99);
+        for (int vuelta = 0; vuelta < 40; ++vuelta) {
+            QTemporaryDir d;
+            QList<QByteArray> antes;
+            for (const auto &a : DefArchivos) {
+                antes << archivoAlAzar(azar);
+                QVERIFY(escribirArchivo(d.filePath(a.archivo), antes.last()));
+            }
+            VentanaEquipo equipo(d.path());
+            for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
+                QVERIFY(equipo.tabla(int(i))->model()->rowCount() <= 30);
+                QCOMPARE(leerArchivo(d.filePath(DefArchivos[i].archivo)), antes[int(i)]);
+            }
+            QVERIFY(equipo.exportarHoja(d.filePath("x.xlsx"), true).ok());
+        }
+    }
+
+    // On paper too small for the table, every page of it starts with the header row.
+    void cabeceraEnCadaPagina()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("sin pdftotext (paquete poppler-utils)");
+        QRandomGenerator azar(3);
+        QTemporaryDir dir;
+        QVERIFY(escribirArchivo(dir.filePath("fundamentos.dat"), archivoDeEquipo(azar, true)));
+        VentanaEquipo equipo(dir.path());
+        equipo.abrirPestana(4);
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(dir.filePath("informe.pdf"));
+        pdf.setPageSize(QPageSize(QPageSize::A6));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        const int paginas = equipo.imprimirEn(pdf);
+        QVERIFY(paginas >= 3);
+        int conFilas = 0;
+        for (int i = 1; i <= paginas; ++i) {
+            QProcess texto;
+            texto.start("pdftotext", {"-f", QString::number(i), "-l", QString::number(i), dir.filePath("informe.pdf"), "-"});
+            QVERIFY(texto.waitForFinished(30000));
+            const QString t = QString::fromUtf8(texto.readAllStandardOutput());
+            if (t.contains(QString::fromUtf8("Núñez")) || t.contains("López") || t.contains(QString::fromUtf8("Peña"))) {
+                ++conFilas;
+                QVERIFY2(t.contains("Nombre") && t.contains("general"), qPrintable(QStringLiteral("página %1").arg(i)));
+            }
+        }
+        QVERIFY(conFilas >= 2);
+    }
+};
+
+QTEST_MAIN(PruebaEquipo)
+#include "prueba_equipo.moc"

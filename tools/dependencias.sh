@@ -13,7 +13,7 @@ if [ "${1:-}" = "imagenes" ]; then
 fi
 if [ "${1:-}" = "pruebas" ]; then
   PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs libreoffice-writer-nogui
-  lintian appstream debootstrap unzip"
+  libreoffice-calc-nogui python3 python3-openpyxl locales-all util-linux lintian appstream debootstrap unzip"
 fi
 
 faltan=""

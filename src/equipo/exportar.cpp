@@ -1,82 +1,138 @@
 #include "equipo/exportar.h"
 
+#include "nucleo/comun/archivos_del_sistema.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <clocale>
 
 namespace korva {
 
 namespace {
 
-QString razonXlsx(lxw_error e)
+// A reason for a failure of the spreadsheet writer, in Spanish.
+QString razonXlsx(lxw_error e, int error)
 {
-    return QString::fromUtf8(lxw_strerror(e));
+    switch (e) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return razonDelSistema(ENOMEM);
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return error ? razonDelSistema(error) : QStringLiteral("no se pudo escribir el archivo temporal");
+    default:
+        return QStringLiteral("no se pudo componer la hoja de cálculo (error %1)").arg(int(e));
+    }
+}
+
+// While it lives, this thread formats and reads numbers the C way ("." as the decimal
+// mark), whatever the desktop's locale: the spreadsheet file format always uses ".". The
+// process's locale, which belongs to the user, is left alone.
+class NumerosEnC
+{
+public:
+    NumerosEnC() : m_c(::newlocale(LC_NUMERIC_MASK, "C", ::duplocale(LC_GLOBAL_LOCALE)))
+    {
+        if (m_c)
+            m_antes = ::uselocale(m_c);
+    }
+    ~NumerosEnC()
+    {
+        if (m_c) {
+            ::uselocale(m_antes);
+            ::freelocale(m_c);
+        }
+    }
+    NumerosEnC(const NumerosEnC &) = delete;
+    NumerosEnC &operator=(const NumerosEnC &) = delete;
+
+private:
+    locale_t m_c;
+    locale_t m_antes = nullptr;
+};
+
+// The bytes of the workbook, made in a folder of our own that nobody else can enter.
+ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos)
+{
+    using R = ResultadoDe<QByteArray>;
+    QTemporaryDir obra;
+    if (!obra.isValid())
+        return R::falla(QStringLiteral("no se pudo crear una carpeta temporal: %1").arg(obra.errorString()));
+    const QByteArray nombreObra = QFile::encodeName(obra.filePath(QStringLiteral("equipo.xlsx")));
+    {
+        const NumerosEnC c;
+        lxw_workbook_options opciones{};
+        const QByteArray temporal = QFile::encodeName(obra.path());
+        opciones.tmpdir = const_cast<char *>(temporal.constData());
+        lxw_workbook *libro = workbook_new_opt(nombreObra.constData(), &opciones);
+        if (!libro)
+            return R::falla(razonXlsx(LXW_ERROR_CREATING_XLSX_FILE, errno));
+        lxw_format *negrita = workbook_add_format(libro);
+        format_set_bold(negrita);
+        for (const Equipo *e : equipos) {
+            const QByteArray nombre = QString::fromUtf8(e->archivo.titulo).left(31).toUtf8();
+            lxw_worksheet *hoja = workbook_add_worksheet(libro, nombre.constData());
+            if (!hoja) {
+                workbook_close(libro);
+                return R::falla(QStringLiteral("no se pudo añadir la hoja «%1»").arg(QString::fromUtf8(nombre)));
+            }
+            const QStringList columnas = columnasDatos(e->archivo) + columnasResultados(e->archivo);
+            for (int c = 0; c < columnas.size(); ++c)
+                worksheet_write_string(hoja, 0, lxw_col_t(c), columnas[c].toUtf8().constData(), negrita);
+            worksheet_set_column(hoja, 1, 1, 30, nullptr);
+            lxw_row_t fila = 1;
+            for (const Atleta &a : e->atletas) {
+                const QStringList textos = celdas(a);
+                for (int c = 0; c < textos.size(); ++c) {
+                    const QString &t = textos[c];
+                    if (t.trimmed().isEmpty())
+                        continue;
+                    const auto numero = esColumnaNumerica(e->archivo, c) ? comoNumero(t) : std::nullopt;
+                    if (numero)
+                        worksheet_write_number(hoja, fila, lxw_col_t(c), *numero, nullptr);
+                    else
+                        worksheet_write_string(hoja, fila, lxw_col_t(c), t.toUtf8().constData(), nullptr);
+                }
+                ++fila;
+            }
+        }
+        errno = 0;
+        const lxw_error error = workbook_close(libro);
+        if (error != LXW_NO_ERROR)
+            return R::falla(razonXlsx(error, errno));
+    }
+    QFile hecho(obra.filePath(QStringLiteral("equipo.xlsx")));
+    if (!hecho.open(QIODevice::ReadOnly))
+        return R::falla(razonDelSistema(ENOENT));
+    return R::exito(hecho.readAll());
 }
 
 }  // namespace
 
+Resultado equiposLeidos(const std::vector<const Equipo *> &equipos)
+{
+    for (const Equipo *e : equipos)
+        if (e->estado == Equipo::Estado::Ilegible)
+            return Resultado::falla(QStringLiteral("no se pudo leer el archivo «%1»: %2")
+                                        .arg(QDir::toNativeSeparators(e->ruta), e->razon));
+    return Resultado::exito();
+}
+
 Resultado exportarXlsx(const QString &ruta, const std::vector<const Equipo *> &equipos)
 {
-    // A file of our own beside the place, so that the final step is a rename.
-    const QFileInfo destino(ruta);
-    QTemporaryFile obra(destino.absoluteDir().filePath(QStringLiteral(".korva4-XXXXXX.xlsx")));
-    if (!obra.open())
-        return Resultado::falla(obra.errorString());
-    const QByteArray nombreObra = QFile::encodeName(obra.fileName());
-    obra.close();
-
-    lxw_workbook *libro = workbook_new(nombreObra.constData());
+    if (const Resultado leidos = equiposLeidos(equipos); !leidos)
+        return leidos;
+    const ResultadoDe<QByteArray> libro = componerXlsx(equipos);
     if (!libro)
-        return Resultado::falla(QStringLiteral("no se pudo empezar la hoja de cálculo"));
-    lxw_format *negrita = workbook_add_format(libro);
-    format_set_bold(negrita);
-    for (const Equipo *e : equipos) {
-        const QByteArray nombre = QString::fromUtf8(e->archivo.titulo).left(31).toUtf8();
-        lxw_worksheet *hoja = workbook_add_worksheet(libro, nombre.constData());
-        if (!hoja) {
-            workbook_close(libro);
-            return Resultado::falla(QStringLiteral("no se pudo añadir la hoja «%1»").arg(QString::fromUtf8(nombre)));
-        }
-        const QStringList columnas = columnasDatos(e->archivo) + columnasResultados(e->archivo);
-        for (int c = 0; c < columnas.size(); ++c)
-            worksheet_write_string(hoja, 0, lxw_col_t(c), columnas[c].toUtf8().constData(), negrita);
-        worksheet_set_column(hoja, 1, 1, 30, nullptr);
-        lxw_row_t fila = 1;
-        for (const Atleta &a : e->atletas) {
-            const QStringList textos = celdas(a);
-            for (int c = 0; c < textos.size(); ++c) {
-                const QString &t = textos[c];
-                if (t.trimmed().isEmpty())
-                    continue;
-                const auto numero = esColumnaNumerica(e->archivo, c) ? comoNumero(t) : std::nullopt;
-                if (numero)
-                    worksheet_write_number(hoja, fila, lxw_col_t(c), *numero, nullptr);
-                else
-                    worksheet_write_string(hoja, fila, lxw_col_t(c), t.toUtf8().constData(), nullptr);
-            }
-            ++fila;
-        }
-    }
-    const lxw_error error = workbook_close(libro);
-    if (error != LXW_NO_ERROR) {
-        QFile::remove(obra.fileName());
-        return Resultado::falla(razonXlsx(error));
-    }
-    if (std::rename(nombreObra.constData(), QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
-        const QString razon = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(obra.fileName());
-        return Resultado::falla(razon);
-    }
-    QFile::setPermissions(destino.absoluteFilePath(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return Resultado::exito();
+        return Resultado::falla(libro);
+    return escribirArchivoEntero(ruta, libro.valor());
 }
 
 QChar separadorCsv(const QLocale &locale)
@@ -84,8 +140,18 @@ QChar separadorCsv(const QLocale &locale)
     return locale.decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
 }
 
+QString sinFormula(const QString &texto)
+{
+    static const QString peligrosos = QStringLiteral("=+-@\t\r");
+    if (texto.isEmpty() || !peligrosos.contains(texto.front()) || comoNumero(texto))
+        return texto;
+    return QLatin1Char('\'') + texto;
+}
+
 Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &locale)
 {
+    if (const Resultado leido = equiposLeidos({&equipo}); !leido)
+        return leido;
     const QChar sep = separadorCsv(locale);
     QLocale numeros = locale;
     numeros.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -105,18 +171,12 @@ Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &
         QStringList fila;
         for (int c = 0; c < textos.size(); ++c) {
             const auto numero = esColumnaNumerica(equipo.archivo, c) ? comoNumero(textos[c]) : std::nullopt;
-            fila << campo(numero ? numeros.toString(*numero, 'g', 15) : textos[c]);
+            fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
         }
         texto += fila.join(sep) + QStringLiteral("\r\n");
     }
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
-        return Resultado::falla(f.errorString());
     // The byte order mark tells spreadsheets that the text is UTF-8.
-    const QByteArray bytes = QByteArrayLiteral("\xEF\xBB\xBF") + texto.toUtf8();
-    if (f.write(bytes) != bytes.size() || !f.commit())
-        return Resultado::falla(f.errorString());
-    return Resultado::exito();
+    return escribirArchivoEntero(ruta, QByteArrayLiteral("\xEF\xBB\xBF") + texto.toUtf8());
 }
 
 }  // namespace korva

@@ -1,17 +1,38 @@
+#include "equipo/linea_de_ordenes.h"
 #include "equipo/ventana_equipo.h"
 #include "pantallas/aspecto/aspecto.h"
 
 #include <QApplication>
-#include <QDir>
 
-// The team report, on the folder it is started in: the records folder of the evaluation
-// program (the desktop entry starts both there).
+#include <cstdio>
+
+// The team report: its window on the records folder (the folder it is started in, or
+// --carpeta), or an action of its command line, which needs no display.
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KORVA 4 Informe del equipo"));
-    korva::instalarAspecto();
-    korva::VentanaEquipo ventana(QDir::currentPath());
-    ventana.show();
-    return QApplication::exec();
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    korva::LineaDeOrdenes ordenes;
+    const bool leidas = ordenes.leer(argumentos);
+
+    if (leidas && ordenes.conVentana()) {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("KORVA 4 Informe del equipo"));
+        korva::instalarAspecto();
+        korva::VentanaEquipo ventana(ordenes.carpeta());
+        ventana.show();
+        return QApplication::exec();
+    }
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korva4-equipo"));
+    korva::instalarTraducciones();
+    QTextStream salida(stdout), errores(stderr);
+    if (!leidas) {
+        ordenes.leer(argumentos);  // again, for the reason in Spanish
+        errores << QStringLiteral("korva4-equipo: %1\nPruebe «korva4-equipo --ayuda».\n").arg(ordenes.error());
+        return 2;
+    }
+    return ordenes.ejecutar(salida, errores);
 }

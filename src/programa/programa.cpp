@@ -62,7 +62,7 @@ int ejecutarPrograma(Escritorio &escritorio)
     const QString nativa = QDir::toNativeSeparators(carpeta);
     // Two copies in one folder would each hold their own records, and the one that left
     // last would write over what the other saved.
-    const UnaCopia cerrojo(carpeta);
+    UnaCopia cerrojo(carpeta);
     switch (cerrojo.estado()) {
     case UnaCopia::Estado::Unica:
         break;
@@ -85,6 +85,9 @@ int ejecutarPrograma(Escritorio &escritorio)
         return 1;
     }
     Programa programa(escritorio, carpeta);
+    // A folder removed and made again while the program runs is locked again before a
+    // write, or the write is refused while another copy runs there.
+    programa.pantallas().vigilarEscritura([&cerrojo] { return cerrojo.confirmar(); });
     programa.iniciar();
     return QApplication::exec();
 }

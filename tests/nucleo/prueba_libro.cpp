@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace korva;
@@ -243,6 +244,8 @@ private slots:
         QTest::newRow("un directorio en lugar del archivo") << "directorio";
         QTest::newRow("enlace a /dev/full") << "lleno";
         QTest::newRow("directorio que no existe") << "sin directorio";
+        QTest::newRow("una tubería (FIFO)") << "fifo";
+        QTest::newRow("enlace a /dev/zero") << "cero";
     }
     void fallas()
     {
@@ -252,6 +255,10 @@ private slots:
             QVERIFY(QDir(m_tmp->path()).mkdir("nivel4.dat"));
         else if (caso == "lleno")
             QVERIFY(QFile::link("/dev/full", archivo));
+        else if (caso == "cero")
+            QVERIFY(QFile::link("/dev/zero", archivo));
+        else if (caso == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(archivo).constData(), 0644), 0);  // never waited on
         else
             archivo = ruta("no/existe/nivel4.dat");
 
@@ -262,6 +269,8 @@ private slots:
             QVERIFY(!carga.ok());
             QVERIFY(!carga.razon().isEmpty());
         }
+        if (caso == "fifo" || caso == "cero")
+            QVERIFY2(carga.razon().startsWith("no es un archivo normal"), qPrintable(carga.razon()));
         QCOMPARE(forma.textos.size(), 7);  // the screen still shows record 1
 
         forma.escribir(mapaNivel(), {"ANA", "9"});
@@ -278,6 +287,20 @@ private slots:
         QVERIFY(libro.TablaReg() == antes);
         if (caso == "directorio")
             QVERIFY(QFileInfo(archivo).isDir());
+    }
+
+    // A write that the folder's lock does not allow does not happen, and says why.
+    void escrituraVigilada()
+    {
+        QVERIFY(escribirArchivo(ruta("nivel1.dat"), registroAna()));
+        FormaFalsa forma;
+        LibroRegistros libro(ruta("nivel1.dat"), mapaNivel(), forma);
+        QVERIFY(libro.cargar().ok());
+        libro.vigilarEscritura([] { return Resultado::falla(QStringLiteral("otra copia")); });
+        forma.escribir(mapaNivel(), {"LUIS"});
+        QCOMPARE(libro.guardarRegistro().razon(), QStringLiteral("otra copia"));
+        QCOMPARE(libro.escribirTodos().razon(), QStringLiteral("otra copia"));
+        QCOMPARE(leerArchivo(ruta("nivel1.dat")), registroAna());
     }
 
     // A file that could not be read at the load may hold records nobody saw: once the fault

@@ -1,4 +1,6 @@
 #include "apoyo/registros_ayuda.h"
+#include "nucleo/informe/equipo.h"
+#include "nucleo/registros/una_copia.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -8,7 +10,10 @@
 #include <QStandardPaths>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+using namespace korva;
 
 namespace {
 
@@ -82,6 +87,71 @@ class PruebaUnaCopia : public QObject
     Q_OBJECT
 
 private slots:
+    // The folder removed and made again while a copy runs: a second copy may start there, and
+    // the first one then must not write into its files.
+    void carpetaHechaDeNuevo()
+    {
+        QTemporaryDir raiz;
+        const QString carpeta = raiz.filePath("equipo");
+        QVERIFY(QDir().mkdir(carpeta));
+        abrirATodos(carpeta);
+        UnaCopia primera(carpeta);
+        QCOMPARE(primera.estado(), UnaCopia::Estado::Unica);
+        QVERIFY(primera.confirmar().ok());
+
+        QVERIFY(QDir(carpeta).removeRecursively());
+        QVERIFY(QDir().mkdir(carpeta));
+        {
+            Copia segunda(carpeta);
+            QVERIFY(segunda.esperarInicio());
+            const Resultado r = primera.confirmar();
+            QVERIFY(!r.ok());
+            QVERIFY2(r.razon().contains("otra copia de KORVA 4"), qPrintable(r.razon()));
+        }
+        // once the other copy has gone, the folder is this copy's again, and keeps others out
+        QVERIFY(primera.confirmar().ok());
+        Copia tercera(carpeta);
+        QVERIFY(!tercera.negativa().isEmpty());
+    }
+
+    // A lock file that is a FIFO nobody may write is no lock: the folder's lock still works.
+    void cerrojoQueEsUnaTuberia()
+    {
+        QTemporaryDir carpeta;
+        QCOMPARE(::mkfifo(QFile::encodeName(carpeta.filePath("korva4.lock")).constData(), 0444), 0);
+        Copia primera(carpeta.path());
+        QVERIFY(primera.esperarInicio());
+        Copia segunda(carpeta.path());
+        QVERIFY(!segunda.negativa().isEmpty());
+    }
+
+    // The team report reads while the program saves the same record, in another process: it
+    // sees one save or the other, never half of each.
+    void registroNuncaAMedias()
+    {
+        QTemporaryDir carpeta;
+        const QString archivo = carpeta.filePath("nivel1.dat");
+        QVERIFY(escribirArchivo(archivo, QByteArray()));
+        QProcess escritor;
+        escritor.start(QStringLiteral(KORVA_COPIA), {QStringLiteral("--escribir"), archivo, QStringLiteral("3000")});
+        QVERIFY(escritor.waitForStarted());
+        int lecturas = 0, rotas = 0;
+        while (escritor.state() != QProcess::NotRunning) {
+            const Equipo e = leerEquipo(carpeta.path(), DefArchivos[0]);
+            QCOMPARE(e.estado, Equipo::Estado::Leido);
+            for (const Atleta &a : e.atletas) {
+                const QString digito = a.datos[0].startsWith('A') ? QStringLiteral("1") : QStringLiteral("2");
+                if (a.datos[0] != QString(30, a.datos[0][0]) || a.datos.mid(1) != QStringList(6, QString(10, digito[0])))
+                    ++rotas;
+            }
+            ++lecturas;
+            escritor.waitForFinished(0);
+        }
+        QCOMPARE(escritor.exitCode(), 0);
+        QVERIFY(lecturas > 100);
+        QCOMPARE(rotas, 0);
+    }
+
     void segundaCopiaSeNiega()
     {
         QTemporaryDir carpeta;

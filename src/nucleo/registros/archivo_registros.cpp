@@ -1,65 +1,99 @@
 #include "nucleo/registros/archivo_registros.h"
 
+#include "nucleo/comun/archivos_del_sistema.h"
+
+#include <QFile>
 
 #include <cerrno>
-#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korva {
 
-ArchivoRegistros::ArchivoRegistros(const QString &nombre) : m_archivo(nombre) {}
+namespace {
+
+// The file's lock for the length of one read or one write.
+class Cerrojo
+{
+public:
+    Cerrojo(int fd, int modo) : m_fd(fd)
+    {
+        while (::flock(m_fd, modo) != 0 && errno == EINTR) {
+        }
+    }
+    ~Cerrojo() { ::flock(m_fd, LOCK_UN); }
+    Cerrojo(const Cerrojo &) = delete;
+    Cerrojo &operator=(const Cerrojo &) = delete;
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+ArchivoRegistros::ArchivoRegistros(QString nombre) : m_nombre(std::move(nombre)) {}
 
 ArchivoRegistros::~ArchivoRegistros()
 {
-    m_archivo.close();
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
-Resultado ArchivoRegistros::fallaDelSistema() const
+Resultado ArchivoRegistros::abrirCon(int banderas)
 {
-    return Resultado::falla(m_archivo.errorString());
+    QString razon;
+    m_fd = abrirArchivoNormal(m_nombre, banderas, razon);
+    return m_fd >= 0 ? Resultado::exito() : Resultado::falla(razon);
+}
+
+bool ArchivoRegistros::existe() const
+{
+    struct stat datos {};
+    return ::stat(QFile::encodeName(m_nombre).constData(), &datos) == 0;
 }
 
 Resultado ArchivoRegistros::abrir()
 {
-    // Unbuffered, so that a write that the system refuses fails at once and not later.
-    if (!m_archivo.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return fallaDelSistema();
-    return Resultado::exito();
+    return abrirCon(O_RDWR | O_CREAT);
 }
 
 Resultado ArchivoRegistros::abrirParaLeer()
 {
-    if (!m_archivo.exists())
+    if (!existe())
         return abrir();
     return abrirSoloLectura();
 }
 
 Resultado ArchivoRegistros::abrirSoloLectura()
 {
-    if (!m_archivo.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return fallaDelSistema();
-    return Resultado::exito();
+    return abrirCon(O_RDONLY);
 }
 
 bool ArchivoRegistros::vacio() const
 {
-    return m_archivo.size() == 0;
+    struct stat datos {};
+    return ::fstat(m_fd, &datos) == 0 && datos.st_size == 0;
 }
 
 Resultado ArchivoRegistros::leerTodos(TablaRegistros &tabla)
 {
-    if (!m_archivo.seek(0))
-        return fallaDelSistema();
     const qint64 total = qint64(LongitudRegistro) * RegistrosPorArchivo;
     QByteArray datos(total, '\0');
-    qint64 leidos = 0;
-    while (leidos < total) {
-        const qint64 n = m_archivo.read(datos.data() + leidos, total - leidos);
-        if (n < 0)
-            return fallaDelSistema();
-        if (n == 0)
-            break;  // the file ends here: the rest stays zero bytes
-        leidos += n;
+    {
+        const Cerrojo cerrojo(m_fd, LOCK_SH);
+        qint64 leidos = 0;
+        while (leidos < total) {
+            const ssize_t n = ::pread(m_fd, datos.data() + leidos, size_t(total - leidos), off_t(leidos));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return Resultado::falla(razonDelSistema());
+            if (n == 0)
+                break;  // the file ends here: the rest stays zero bytes
+            leidos += n;
+        }
     }
     for (int x = 1; x <= RegistrosPorArchivo; ++x)
         tabla[x] = TipoReg::desdeBytes(datos.mid(qsizetype(x - 1) * LongitudRegistro, LongitudRegistro));
@@ -68,27 +102,28 @@ Resultado ArchivoRegistros::leerTodos(TablaRegistros &tabla)
 
 Resultado ArchivoRegistros::escribirEn(qint64 posicion, const QByteArray &bytes)
 {
-    const qint64 tamano = m_archivo.size();
-    if (tamano < posicion) {
+    const Cerrojo cerrojo(m_fd, LOCK_EX);
+    struct stat datos {};
+    if (::fstat(m_fd, &datos) != 0)
+        return Resultado::falla(razonDelSistema());
+    QByteArray todo = bytes;
+    if (datos.st_size < posicion) {
         // A record written past the end: the records in between become zero bytes.
-        if (!m_archivo.seek(tamano))
-            return fallaDelSistema();
-        if (m_archivo.write(QByteArray(posicion - tamano, '\0')) != posicion - tamano)
-            return fallaDelSistema();
+        todo.prepend(QByteArray(posicion - datos.st_size, '\0'));
+        posicion = datos.st_size;
     }
-    if (!m_archivo.seek(posicion))
-        return fallaDelSistema();
-    if (m_archivo.write(bytes) != bytes.size())
-        return fallaDelSistema();
-    return asentar();
-}
-
-Resultado ArchivoRegistros::asentar()
-{
-    if (!m_archivo.flush())
-        return fallaDelSistema();
-    if (::fsync(m_archivo.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return Resultado::falla(QString::fromLocal8Bit(std::strerror(errno)));
+    qint64 escritos = 0;
+    while (escritos < todo.size()) {
+        const ssize_t n = ::pwrite(m_fd, todo.constData() + escritos, size_t(todo.size() - escritos),
+                                   off_t(posicion + escritos));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Resultado::falla(razonDelSistema(n < 0 ? errno : ENOSPC));
+        escritos += n;
+    }
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+        return Resultado::falla(razonDelSistema());
     return Resultado::exito();
 }
 

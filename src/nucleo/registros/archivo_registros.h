@@ -3,7 +3,7 @@
 #include "nucleo/comun/resultado.h"
 #include "nucleo/registros/tipo_reg.h"
 
-#include <QFile>
+#include <QString>
 
 #include <array>
 
@@ -14,19 +14,24 @@ using TablaRegistros = std::array<TipoReg, RegistrosPorArchivo + 1>;
 
 // A record file opened for one action: record n lies at byte (n - 1) x 130, there is no
 // header, and nothing past the 30th record is ever read or written. The file is created
-// when missing, never truncated, and every write reaches the disk before it returns.
+// when missing, never truncated, and every write reaches the disk before it returns. Only
+// a regular file is opened: a FIFO, a device or a folder in its place is refused at once.
+// A write holds the file's exclusive lock and a read its shared one, so that a reader in
+// another process never sees a record half written.
 class ArchivoRegistros
 {
 public:
-    explicit ArchivoRegistros(const QString &nombre);
+    explicit ArchivoRegistros(QString nombre);
     ~ArchivoRegistros();
+    ArchivoRegistros(const ArchivoRegistros &) = delete;
+    ArchivoRegistros &operator=(const ArchivoRegistros &) = delete;
 
     // For reading only, when the file is there: a file marked read-only can still be
     // looked at. A missing file is created, so the load of a first run leaves it empty.
     Resultado abrirParaLeer();
     // For reading only, never creating it: for a reader that must not touch the files.
     Resultado abrirSoloLectura();
-    bool existe() const { return m_archivo.exists(); }
+    bool existe() const;
     // For reading and writing, creating the file when missing.
     Resultado abrir();
     bool vacio() const;
@@ -38,11 +43,11 @@ public:
     Resultado escribirTodos(const TablaRegistros &tabla);
 
 private:
+    Resultado abrirCon(int banderas);
     Resultado escribirEn(qint64 posicion, const QByteArray &bytes);
-    Resultado asentar();
-    Resultado fallaDelSistema() const;
 
-    QFile m_archivo;
+    QString m_nombre;
+    int m_fd = -1;
 };
 
 }  // namespace korva

@@ -33,7 +33,7 @@ Resultado LibroRegistros::guardarRegistro()
     const TipoReg antes = m_tabla[IndiceReg];
     const bool tocadoAntes = m_tocados[IndiceReg];
     Obtener_Datos();
-    Resultado r = m_bloqueo.isEmpty() ? Resultado::exito() : Resultado::falla(m_bloqueo);
+    Resultado r = puedeEscribir();
     if (r) {
         ArchivoRegistros archivo(m_archivo);
         r = archivo.abrir();
@@ -70,12 +70,20 @@ void LibroRegistros::registroSiguiente()
     paso(+1);
 }
 
-Resultado LibroRegistros::escribirTodos()
+Resultado LibroRegistros::puedeEscribir() const
 {
     if (!m_bloqueo.isEmpty())
         return Resultado::falla(m_bloqueo);
+    return m_permiso ? m_permiso() : Resultado::exito();
+}
+
+Resultado LibroRegistros::escribirTodos()
+{
+    Resultado r = puedeEscribir();
+    if (!r)
+        return r;
     ArchivoRegistros archivo(m_archivo);
-    Resultado r = archivo.abrir();
+    r = archivo.abrir();
     if (r && m_leido)
         return archivo.escribirTodos(m_tabla);
     for (int n = 1; r && n <= RegistrosPorArchivo; ++n)

@@ -4,6 +4,7 @@
 #include "nucleo/registros/mapa_campos.h"
 
 #include <bitset>
+#include <functional>
 
 namespace korva {
 
@@ -48,12 +49,15 @@ public:
     bool leido() const { return m_leido; }
     // From now on the file is never written: saves and "Salir" fail with this reason.
     void bloquearEscritura(const QString &razon) { m_bloqueo = razon; }
+    // Asked before every write: a failure stops the write and is its reason.
+    void vigilarEscritura(std::function<Resultado()> permiso) { m_permiso = std::move(permiso); }
 
     void Update_Form();
     void Obtener_Datos();
 
 private:
     void paso(int direccion);
+    Resultado puedeEscribir() const;
 
     QString m_archivo;
     const MapaCampos &m_mapa;
@@ -61,6 +65,7 @@ private:
     TablaRegistros m_tabla;
     bool m_leido = false;               // the table holds the file's records
     QString m_bloqueo;                  // why the file must not be written, when it must not
+    std::function<Resultado()> m_permiso;
     std::bitset<RegistrosPorArchivo + 1> m_tocados;  // slots the screen stored into
 };
 

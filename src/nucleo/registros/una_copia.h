@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
+
 #include <QString>
 
 namespace korva {
@@ -11,6 +13,7 @@ inline const QString NombreCerrojo = QStringLiteral("korva4.lock");
 // the system holds for the process and drops when it ends, however it ends: on the folder
 // itself and on its lock file, so that whatever the lock file holds (nothing, garbage, a
 // folder, the lock of another machine) only a copy that really runs keeps another out.
+// The evaluation program holds it for its whole run, the team report only while it writes.
 class UnaCopia
 {
 public:
@@ -25,7 +28,16 @@ public:
     // Why no lock could be made, when none could.
     const QString &razon() const { return m_razon; }
 
+    // Before a write: whether the folder at the path is still the folder locked. One made
+    // again (removed and made anew, a memory stick pulled out and put back) is locked now,
+    // unless another copy already holds it there: then the write must not happen.
+    Resultado confirmar();
+
 private:
+    void tomar();
+    void soltar();
+
+    QString m_ruta;
     Estado m_estado = Estado::SinCerrojo;
     QString m_razon;
     int m_carpeta = -1;

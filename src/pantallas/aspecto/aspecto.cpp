@@ -57,8 +57,16 @@ void instalarAspecto()
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
     QApplication::setStyle(new EstiloKorva);
     QApplication::setFont(fuente({}));
+    instalarTraducciones();
+}
 
-    auto *qt = new QTranslator(qApp);
+void instalarTraducciones()
+{
+    static bool hecho = false;
+    if (hecho)
+        return;
+    hecho = true;
+    auto *qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
 }

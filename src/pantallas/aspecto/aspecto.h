@@ -45,6 +45,9 @@ QFont fuente(const Fuente &f);
 // Fonts and Qt's own texts for the whole program: the designed faces are mapped onto
 // metric-compatible ones, and Qt's buttons speak Spanish.
 void instalarAspecto();
+// Qt's own texts in Spanish (buttons, dialogs, the command line's help); needs only a
+// QCoreApplication, so a run with no window has them too.
+void instalarTraducciones();
 
 void ponerFondo(QWidget *w, const QColor &c);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
 #include "nucleo/registros/uso_de_archivos.h"
 #include "pantallas/base/pantalla.h"
 
@@ -30,12 +31,16 @@ public:
     Escritorio &escritorio() const { return m_escritorio; }
     const QString &carpeta() const { return m_carpeta; }
     UsoDeArchivos &usoDeArchivos() { return m_archivos; }
+    // What every record write asks first (the folder is still the one this copy locked).
+    void vigilarEscritura(std::function<Resultado()> permiso) { m_permiso = std::move(permiso); }
+    Resultado permisoDeEscritura() const { return m_permiso ? m_permiso() : Resultado::exito(); }
 
 private:
     Escritorio &m_escritorio;
     QString m_carpeta;
     UsoDeArchivos m_archivos;
     Fabrica m_fabrica;
+    std::function<Resultado()> m_permiso;
     std::array<QPointer<Pantalla>, NumeroPantallas> m_ranuras;
 };
 

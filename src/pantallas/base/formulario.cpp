@@ -53,6 +53,7 @@ QWidget *crear(const DefControl &d, QWidget *padre, Escritorio *escritorio)
     case Tipo::Texto: {
         auto *t = new QLineEdit(padre);
         t->setFont(fuente(d.letra));
+        t->setAccessibleName(d.texto);
         if (d.banderas.testFlag(Bandera::Clave))
             t->setEchoMode(QLineEdit::Password);  // "*" for each character: the program's style
         if (d.color.isValid() || d.fondo.isValid()) {

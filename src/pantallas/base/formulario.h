@@ -38,7 +38,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Banderas)
 struct DefControl {
     Tipo tipo;
     const char *nombre;
-    QString texto;  // caption, or the resource path of a picture or a document
+    QString texto;  // caption, the resource path of a picture or a document, a text box's accessible name
     QRect geo;      // left, top, width, height in the container's client area
     Fuente letra;
     QColor color{};  // text colour; the face of a button; the background of a frame
@@ -57,6 +57,8 @@ struct DefControl {
     DefControl estirado() const { return con(Bandera::Estirado); }
     DefControl partido() const { return con(Bandera::Partido); }
     DefControl clave() const { return con(Bandera::Clave); }
+    // A text box's name for a screen reader: the caption of the label beside it.
+    DefControl leida(const QString &nombre) const { return cambiado([&](DefControl &d) { d.texto = nombre; }); }
 
 private:
     template <typename F>

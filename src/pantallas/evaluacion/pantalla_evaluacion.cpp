@@ -24,8 +24,8 @@ std::vector<DefControl> cabeceraEvaluacion()
         etiqueta(Label9, "", {32, 56, 97, 33}).centrado().borde(),
         etiqueta("Label1", "Nombre", {32, 112, 81, 33}),
         etiqueta("Label2", "Edad", {32, 168, 81, 33}),
-        caja(txtNombre, {168, 112, 257, 33}),
-        caja(txtedad, {168, 160, 81, 33}),
+        caja(txtNombre, {168, 112, 257, 33}).leida("Nombre"),
+        caja(txtedad, {168, 160, 81, 33}).leida("Edad"),
     };
 }
 
@@ -129,6 +129,7 @@ PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla i
       // and comes back under the same path is found again, and "/" is never taken for it.
       m_libro(QDir(conjunto.carpeta()).filePath(m_def.archivo), *m_def.mapa, *this)
 {
+    m_libro.vigilarEscritura([&conjunto] { return conjunto.permisoDeEscritura(); });
     setWindowTitle(m_def.titulo);
     ponerFondo(this, color::fondo);
     std::vector<DefControl> todos = cabeceraEvaluacion();
@@ -174,7 +175,12 @@ QString PantallaEvaluacion::textoCampo(const char *nombre) const
 
 void PantallaEvaluacion::ponerTextoCampo(const char *nombre, const QString &texto)
 {
-    control<QLineEdit>(nombre)->setText(texto);
+    // The blanks that only pad the field are not shown: a name typed after them would be
+    // pushed past the field's width and cut. Storing pads the field again.
+    qsizetype fin = texto.size();
+    while (fin > 0 && texto[fin - 1] == QLatin1Char(' '))
+        --fin;
+    control<QLineEdit>(nombre)->setText(texto.left(fin));
 }
 
 void PantallaEvaluacion::ponerNumeroRegistro(const QString &texto)

@@ -25,24 +25,24 @@ DefEvaluacion definicionFundamentos()
         etiqueta("Label3", "Conduccion", {32, 240, 129, 33}),
         etiqueta("Label28", "INTERNA", {168, 216, 65, 17}).conLetra(letra::NormalNegrita).centrado(),
         etiqueta("Label29", "EXTERNA", {248, 216, 65, 17}).conLetra(letra::NormalNegrita).centrado(),
-        caja(control::txtcondinterna, {168, 232, 65, 33}),
-        caja(control::txtcondexterna, {248, 232, 65, 33}),
+        caja(control::txtcondinterna, {168, 232, 65, 33}).leida("Conduccion INTERNA"),
+        caja(control::txtcondexterna, {248, 232, 65, 33}).leida("Conduccion EXTERNA"),
         // reception row
         etiqueta("Label4", "Recepcion", {32, 312, 105, 33}),
         etiqueta("Label27", "PECHO", {168, 280, 65, 17}).conLetra(letra::NormalNegrita).centrado(),
         etiqueta("Label30", "MUSLO", {248, 280, 65, 17}).conLetra(letra::NormalNegrita).centrado(),
         etiqueta("Label31", "PIE", {328, 280, 65, 17}).conLetra(letra::NormalNegrita).centrado(),
-        caja(control::txtrepecho, {168, 304, 65, 33}),
-        caja(control::txtremuslo, {248, 304, 65, 33}),
-        caja(control::txtrepie, {328, 304, 65, 33}),
+        caja(control::txtrepecho, {168, 304, 65, 33}).leida("Recepcion PECHO"),
+        caja(control::txtremuslo, {248, 304, 65, 33}).leida("Recepcion MUSLO"),
+        caja(control::txtrepie, {328, 304, 65, 33}).leida("Recepcion PIE"),
         // shot row
         etiqueta("Label5", "Tiro", {40, 384, 105, 33}),
         etiqueta("Label6", "INTERNA", {168, 352, 65, 25}).conLetra(letra::NormalNegrita),
         etiqueta("Label7", "EXTERNA", {248, 352, 65, 25}).conLetra(letra::NormalNegrita),
         etiqueta("Label32", "FRONTAL", {328, 352, 65, 25}).conLetra(letra::NormalNegrita),
-        caja(control::txttirointerna, {168, 376, 65, 33}),
-        caja(control::txttiroexterna, {248, 376, 65, 33}),
-        caja(control::txttirofrontal, {328, 376, 65, 33}),
+        caja(control::txttirointerna, {168, 376, 65, 33}).leida("Tiro INTERNA"),
+        caja(control::txttiroexterna, {248, 376, 65, 33}).leida("Tiro EXTERNA"),
+        caja(control::txttirofrontal, {328, 376, 65, 33}).leida("Tiro FRONTAL"),
     };
     const auto panel = panelResultados({"FUNDAMENTOS", {"CONDUCCION", "RECEPCION", "TIRO"}, 137, true, 49});
     def.controles.insert(def.controles.end(), panel.begin(), panel.end());

@@ -57,11 +57,11 @@ DefEvaluacion definicionNivel(int nivel)
         etiqueta("Label5", "Lagartijas", {32, 304, 105, 33}),
         etiqueta("Label6", "Abdominales", {32, 352, 121, 33}),
         etiqueta("Label7", "Sentadillas", {32, 400, 121, 33}),
-        caja(control::txtresistencia, {168, 208, 81, 33}),
-        caja(control::txtvelocidad, {168, 256, 81, 33}),
-        caja(control::txtlagartijas, {168, 304, 81, 33}),
-        caja(control::txtabdominales, {168, 352, 81, 33}),
-        caja(control::txtsentadillas, {168, 400, 81, 33}),
+        caja(control::txtresistencia, {168, 208, 81, 33}).leida("Resistencia"),
+        caja(control::txtvelocidad, {168, 256, 81, 33}).leida("Velocidad"),
+        caja(control::txtlagartijas, {168, 304, 81, 33}).leida("Lagartijas"),
+        caja(control::txtabdominales, {168, 352, 81, 33}).leida("Abdominales"),
+        caja(control::txtsentadillas, {168, 400, 81, 33}).leida("Sentadillas"),
         imagen("Image1", ":/korva4/nivel.jpg", {256, 152, 168, 279}).estirado(),
     };
     const auto panel = panelResultados({"CAPACIDADES", {"RESISTENCIA", "VELOCIDAD", "FUERZA"}, 145, false, 33});

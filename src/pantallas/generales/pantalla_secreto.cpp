@@ -21,7 +21,7 @@ const std::vector<DefControl> &controlesSecreto()
         imagen("Image1", ":/korva4/icono.png", {232, 40, 32, 32}),
         etiqueta("Label2", "Dar la clave por favor", {56, 80, 199, 24}).conColor(color::naranja).centrado().ajustado(),
         etiqueta("Label3", "USUARIO", {72, 120, 69, 16}).conLetra({9.75, true}).conColor(color::verdeVivo).ajustado(),
-        caja("Text1", {144, 112, 89, 25}).conLetra(letra::Subtitulo).conColor(color::verdeVivo).clave().sobre(color::negro),
+        caja("Text1", {144, 112, 89, 25}).leida("USUARIO").conLetra(letra::Subtitulo).conColor(color::verdeVivo).clave().sobre(color::negro),
         etiqueta("Label4", "", {40, 144, 113, 33}).conColor(color::verdeVivo).centrado().borde().opaco().sobre(color::negro),
         etiqueta("Label6", "", {160, 144, 105, 33}).conColor(color::verdeVivo).centrado().borde(),
         boton("Command1", "ENTRAR", {32, 184, 89, 25}, color::naranja),

@@ -1,0 +1,108 @@
+#include "equipo/linea_de_ordenes.h"
+
+#include "equipo/exportar.h"
+#include "nucleo/registros/def_archivo.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace korva {
+
+int pestanaPorNombre(const QString &nombre)
+{
+    for (std::size_t i = 0; i < DefArchivos.size(); ++i)
+        if (nombre + QStringLiteral(".dat") == QLatin1String(DefArchivos[i].archivo))
+            return int(i);
+    return -1;
+}
+
+LineaDeOrdenes::LineaDeOrdenes()
+    : m_ayuda({QStringLiteral("h"), QStringLiteral("ayuda"), QStringLiteral("help")},
+              QStringLiteral("Muestra esta ayuda y termina.")),
+      m_carpeta(QStringLiteral("carpeta"),
+                QStringLiteral("La carpeta de los registros (nivel1.dat … fundamentos.dat); si no se indica, la "
+                               "carpeta en la que se inicia."),
+                QStringLiteral("carpeta")),
+      m_exportar(QStringLiteral("exportar"),
+                 QStringLiteral("Exporta sin abrir la ventana: a una hoja de cálculo si el nombre termina en .xlsx "
+                                "(las cinco pestañas, o la de --pestana), o a CSV si termina en .csv (la pestaña de "
+                                "--pestana)."),
+                 QStringLiteral("archivo")),
+      m_pestana(QStringLiteral("pestana"),
+                QStringLiteral("La pestaña: nivel1, nivel2, nivel3, nivel4 o fundamentos."), QStringLiteral("nombre"))
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
+                       "exportación y la impresión. Sin una acción abre su ventana."));
+    m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana});
+}
+
+bool LineaDeOrdenes::leer(const QStringList &argumentos)
+{
+    return m_parser.parse(argumentos);
+}
+
+bool LineaDeOrdenes::conVentana() const
+{
+    return !m_parser.isSet(m_ayuda) && !m_parser.isSet(m_exportar);
+}
+
+QString LineaDeOrdenes::carpeta() const
+{
+    return QDir(m_parser.isSet(m_carpeta) ? m_parser.value(m_carpeta) : QDir::currentPath()).absolutePath();
+}
+
+int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
+{
+    if (m_parser.isSet(m_ayuda)) {
+        salida << m_parser.helpText();
+        return 0;
+    }
+    if (!QFileInfo(carpeta()).isDir()) {
+        errores << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
+        return 2;
+    }
+    return exportar(salida, errores);
+}
+
+int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
+{
+    const QString ruta = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_exportar));
+    const QString nativa = QDir::toNativeSeparators(ruta);
+    const QString extension = QFileInfo(ruta).suffix().toLower();
+    int pestana = -1;
+    if (m_parser.isSet(m_pestana)) {
+        pestana = pestanaPorNombre(m_parser.value(m_pestana));
+        if (pestana < 0) {
+            errores << QStringLiteral("korva4-equipo: no hay pestaña «%1»: use nivel1, nivel2, nivel3, nivel4 o "
+                                      "fundamentos.\n")
+                           .arg(m_parser.value(m_pestana));
+            return 2;
+        }
+    }
+    if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv")) {
+        errores << QStringLiteral("korva4-equipo: «%1» no termina en .xlsx ni en .csv.\n").arg(nativa);
+        return 2;
+    }
+    if (extension == QLatin1String("csv") && pestana < 0) {
+        errores << QStringLiteral("korva4-equipo: un CSV lleva una sola pestaña: indíquela con --pestana.\n");
+        return 2;
+    }
+
+    std::vector<Equipo> equipos;
+    for (std::size_t i = 0; i < DefArchivos.size(); ++i)
+        if (pestana < 0 || int(i) == pestana)
+            equipos.push_back(leerEquipo(carpeta(), DefArchivos[i]));
+    std::vector<const Equipo *> punteros;
+    for (const Equipo &e : equipos)
+        punteros.push_back(&e);
+    const Resultado r = extension == QLatin1String("csv") ? exportarCsv(ruta, equipos.front()) : exportarXlsx(ruta, punteros);
+    if (!r) {
+        errores << QStringLiteral("korva4-equipo: no se pudo guardar «%1».\nMotivo: %2\n").arg(nativa, r.razon());
+        return 1;
+    }
+    salida << QStringLiteral("Guardado en «%1».\n").arg(nativa);
+    return 0;
+}
+
+}  // namespace korva

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace korva {
+
+// What korva4-equipo is asked on its command line. With no action it opens its window (on
+// the folder given, or the current one); an action runs with no window and no display,
+// prints the reason of a failure in Spanish on standard error and ends with a non-zero code.
+class LineaDeOrdenes
+{
+public:
+    LineaDeOrdenes();
+
+    // Reads the arguments (the program's name first); false when they make no sense.
+    bool leer(const QStringList &argumentos);
+    QString error() const { return m_parser.errorText(); }
+    bool conVentana() const;
+    // The records folder, absolute: --carpeta, or the current folder.
+    QString carpeta() const;
+
+    // Runs the action asked (or prints the help): the process's exit code.
+    int ejecutar(QTextStream &salida, QTextStream &errores);
+
+private:
+    int exportar(QTextStream &salida, QTextStream &errores);
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_ayuda;
+    QCommandLineOption m_carpeta;
+    QCommandLineOption m_exportar;
+    QCommandLineOption m_pestana;
+};
+
+// The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.
+int pestanaPorNombre(const QString &nombre);
+
+}  // namespace korva

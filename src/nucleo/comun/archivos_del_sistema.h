@@ -1,0 +1,32 @@
+#pragma once
+
+#include "nucleo/comun/resultado.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace korva {
+
+// The system's error number in the program's own Spanish words, whatever locale runs: the
+// reason after "Motivo:" in a message.
+QString razonDelSistema(int error);
+// The reason of the last failed system call (errno).
+QString razonDelSistema();
+
+// Opens a file that must be a regular file, without ever waiting: a FIFO, a device or a
+// folder in its place is refused with its reason. Flags as for open(2) (O_CLOEXEC is
+// added); the descriptor comes back blocking. On failure, -1 and the reason.
+int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsigned modo = 0666);
+
+// Puts the bytes in place of the file at the path, whole or not at all: they are written
+// to a new file beside it, flushed to disk, and renamed over the name only then, and the
+// folder is flushed too. A failure leaves what was there before, byte for byte. The name
+// itself is replaced: a link there is replaced by the file, never written through. An old
+// file keeps its permissions; a new one gets the usual ones (as the umask leaves them).
+// A folder, a FIFO or a device in the file's place is refused.
+Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes);
+
+// Flushes a folder's entries to disk (after a rename into it).
+Resultado asentarCarpeta(const QString &carpeta);
+
+}  // namespace korva

@@ -129,13 +129,57 @@ private slots:
         P p;
         QVERIFY(escribirArchivo(p.ruta("nivel4.dat"), registroAna()));
         Pantalla *n4 = abrirNivel(p, IdPantalla::nivel4);
-        QCOMPARE(P::texto(n4, "txtNombre")->text(), QStringLiteral("ANA") + QString(27, ' '));
-        QCOMPARE(P::texto(n4, "txtedad")->text(), QStringLiteral("9         "));
+        QCOMPARE(P::texto(n4, "txtNombre")->text(), QStringLiteral("ANA"));  // its padding not shown
+        QCOMPARE(P::texto(n4, "txtedad")->text(), QStringLiteral("9"));
         QCOMPARE(P::etiqueta(n4, "Label9")->text(), QString());
         QCOMPARE(P::etiqueta(n4, "Label28")->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         // a stored record scores as the bare numbers do
         P::pulsar(n4, "Command3");
         QCOMPARE(P::resultados(n4), (QStringList{"100", "50", "15", "55", "I", "III", "SN", "II"}));
+    }
+
+    // A record stepped through holds blanks; its boxes show none, so a name typed there is
+    // kept whole, and the file's bytes are what they always were.
+    void nombreTecleadoTrasElRelleno()
+    {
+        P p;
+        Pantalla *n2 = abrirNivel(p, IdPantalla::NIVEL2);
+        for (const char *b : {"cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente"})
+            P::pulsar(n2, b);
+        QLineEdit *nombre = P::texto(n2, "txtNombre");
+        QCOMPARE(nombre->text(), QString());
+        nombre->setFocus();
+        QTest::keyClicks(nombre, QStringLiteral("Ana Perez"));
+        P::pulsar(n2, "cmdGuardarReg");
+        const QByteArray bytes = leerArchivo(p.ruta("nivel2.dat"));
+        QCOMPARE(bytes.mid(130, 40), QByteArray("Ana Perez") + QByteArray(21, ' ') + QByteArray(10, ' '));
+        P::pulsar(n2, "cmdRegAnterior");
+        P::pulsar(n2, "cmdRegSiguiente");
+        QCOMPARE(nombre->text(), QStringLiteral("Ana Perez"));
+    }
+
+    // A screen reader reads each text box by the caption of the label beside it.
+    void nombresParaLectorDePantalla_data()
+    {
+        QTest::addColumn<int>("pantalla");
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("nombre");
+        const QStringList nivel{"Nombre", "Edad", "Resistencia", "Velocidad", "Lagartijas", "Abdominales", "Sentadillas"};
+        for (int i = 0; i < nivel.size(); ++i)
+            QTest::addRow("NIVEL3 %s", CajasNivel[i]) << int(IdPantalla::NIVEL3) << CajasNivel[i] << nivel[i];
+        QTest::newRow("fundamentos nombre") << int(IdPantalla::fundamento) << "txtNombre" << "Nombre";
+        QTest::newRow("fundamentos pecho") << int(IdPantalla::fundamento) << "txtrepecho" << "Recepcion PECHO";
+        QTest::newRow("fundamentos tiro frontal") << int(IdPantalla::fundamento) << "txttirofrontal" << "Tiro FRONTAL";
+        QTest::newRow("acceso") << int(IdPantalla::SECRETO) << "Text1" << "USUARIO";
+    }
+    void nombresParaLectorDePantalla()
+    {
+        QFETCH(int, pantalla);
+        QFETCH(QString, caja);
+        QFETCH(QString, nombre);
+        P p;
+        p.iniciarHastaInicio();
+        QCOMPARE(P::texto(p.mostrar(IdPantalla(pantalla)), qPrintable(caja))->accessibleName(), nombre);
     }
 
     void pasosYBorrar()
@@ -152,7 +196,7 @@ private slots:
         QCOMPARE(P::etiqueta(n1, "Label9")->text(), QStringLiteral("2"));
         QCOMPARE(P::texto(n1, "txtNombre")->text(), QString());
         P::pulsar(n1, "cmdRegAnterior");
-        QCOMPARE(P::texto(n1, "txtNombre")->text(), QStringLiteral("ANA") + QString(27, ' '));
+        QCOMPARE(P::texto(n1, "txtNombre")->text(), QStringLiteral("ANA"));
         P::pulsar(n1, "Command3");
         P::boton(n1, "cmdSalir")->setFocus();
         P::pulsar(n1, "Command1");

@@ -12,6 +12,7 @@ permitidas() {
   pantallas) echo "nucleo pantallas" ;;
   programa) echo "nucleo pantallas programa" ;;
   equipo) echo "nucleo pantallas equipo" ;;
+  lanzador) echo "nucleo pantallas lanzador" ;;
   *) echo "" ;;
   esac
 }
@@ -48,4 +49,4 @@ for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | s
   esac
 done
 [ "$fallas" -eq 0 ] || exit 1
-echo "capas en orden: nucleo pantallas programa equipo"
+echo "capas en orden: nucleo pantallas programa equipo lanzador"

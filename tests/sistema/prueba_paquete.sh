@@ -37,13 +37,36 @@ lanzar() {
   [ -e "$2/korva4.lock" ] || { cat "$tmp/lanzador.log"; falla "el lanzador no abrió el programa en «$2»"; }
 }
 mkdir -p "$tmp/casa"
-lanzar "$tmp/casa" "$tmp/casa/KORVA 4"
-if command -v xdg-user-dir >/dev/null 2>&1; then
-  mkdir -p "$tmp/casa2/.config"
-  echo 'XDG_DOCUMENTS_DIR="$HOME/Documentos"' > "$tmp/casa2/.config/user-dirs.dirs"
-  lanzar "$tmp/casa2" "$tmp/casa2/Documentos/KORVA 4"
+lanzar "$tmp/casa" "$tmp/casa/Documents/KORVA 4"  # the desktop's default: Documents
+# The documents folder as the desktop names it, blanks and tabs and all.
+conDocumentos() {
+  mkdir -p "$1/.config"
+  printf 'XDG_DOCUMENTS_DIR="%s"\n' "$2" > "$1/.config/user-dirs.dirs"
+}
+conDocumentos "$tmp/casa2" '$HOME/Documentos'
+lanzar "$tmp/casa2" "$tmp/casa2/Documentos/KORVA 4"
+conDocumentos "$tmp/casa3" '$HOME/Mis  documentos '
+lanzar "$tmp/casa3" "$tmp/casa3/Mis  documentos /KORVA 4"
+conDocumentos "$tmp/casa4" "\$HOME/Con	tabulador"
+lanzar "$tmp/casa4" "$tmp/casa4/Con	tabulador/KORVA 4"
+# a relative documents folder is not taken from wherever the launcher starts
+conDocumentos "$tmp/casa5" 'Documentos'
+(cd / && lanzar "$tmp/casa5" "$tmp/casa5/KORVA 4")
+[ ! -e "/Documentos/KORVA 4" ] || falla "el lanzador creó «/Documentos/KORVA 4»"
+# A documents folder a normal user cannot write in: the launcher says why (on standard error
+# too) before it shows its message box.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null 2>&1; then
+  mkdir -p "$tmp/casa6/Documentos"
+  conDocumentos "$tmp/casa6" '$HOME/Documentos'
+  chown 65534:65534 "$tmp/casa6"
+  chmod 755 "$tmp" "$tmp/prefijo" "$tmp/casa6/Documentos"
+  HOME="$tmp/casa6" QT_QPA_PLATFORM=offscreen timeout 10 setpriv --reuid=65534 --regid=65534 --clear-groups \
+    "$tmp/prefijo/bin/korva4-lanzador" > "$tmp/lanzador6.log" 2>&1 || true
+  grep -q "no puede usar la carpeta de registros .*Documentos/KORVA 4" "$tmp/lanzador6.log" \
+    || { cat "$tmp/lanzador6.log"; falla "el lanzador no dijo por qué no pudo usar la carpeta de documentos"; }
+  grep -q "Motivo: permiso denegado" "$tmp/lanzador6.log" || falla "el motivo no está en español"
 else
-  echo "sin xdg-user-dir (paquete xdg-user-dirs): solo se probó la carpeta personal"
+  echo "sin root y setpriv no se probó una carpeta de documentos ajena"
 fi
 if command -v desktop-file-validate >/dev/null 2>&1; then
   for e in korva4 korva4-equipo; do

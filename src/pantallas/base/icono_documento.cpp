@@ -1,5 +1,7 @@
 #include "pantallas/base/icono_documento.h"
 
+#include "nucleo/comun/archivos_del_sistema.h"
+
 #include "pantallas/aspecto/aspecto.h"
 #include "pantallas/base/escritorio.h"
 
@@ -35,21 +37,17 @@ ResultadoDe<QString> copiarDocumento(const QString &recurso)
     using R = ResultadoDe<QString>;
     QTemporaryDir &carpeta = carpetaDeCopias();
     if (!carpeta.isValid())
-        return R::falla(carpeta.errorString());
+        return R::falla(QStringLiteral("No se pudo crear una carpeta temporal para el documento."));
     static int numero = 0;
     const QString sub = QString::number(++numero);
     if (!QDir(carpeta.path()).mkpath(sub))
         return R::falla(QStringLiteral("No se pudo crear la carpeta temporal %1.").arg(carpeta.filePath(sub)));
     const QString ruta = QDir(carpeta.filePath(sub)).filePath(QFileInfo(recurso).fileName());
-    QFile origen(recurso);
+    QFile origen(recurso);  // compiled into the program: it always opens
     if (!origen.open(QIODevice::ReadOnly))
-        return R::falla(origen.errorString());
-    QFile copia(ruta);
-    if (!copia.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return R::falla(copia.errorString());
-    const QByteArray datos = origen.readAll();
-    if (copia.write(datos) != datos.size() || !copia.flush())
-        return R::falla(copia.errorString());
+        return R::falla(QStringLiteral("No se encontró el documento %1.").arg(recurso));
+    if (const Resultado r = escribirArchivoEntero(ruta, origen.readAll()); !r)
+        return R::falla(r);
     return R::exito(ruta);
 }
 

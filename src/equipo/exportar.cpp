@@ -64,7 +64,7 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos)
     using R = ResultadoDe<QByteArray>;
     QTemporaryDir obra;
     if (!obra.isValid())
-        return R::falla(QStringLiteral("no se pudo crear una carpeta temporal: %1").arg(obra.errorString()));
+        return R::falla(QStringLiteral("no se pudo crear una carpeta temporal en «%1»").arg(QDir::tempPath()));
     const QByteArray nombreObra = QFile::encodeName(obra.filePath(QStringLiteral("equipo.xlsx")));
     {
         const NumerosEnC c;

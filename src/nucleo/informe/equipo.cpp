@@ -9,17 +9,6 @@
 
 namespace korva {
 
-namespace {
-
-QString sinRelleno(QString texto)
-{
-    while (texto.endsWith(QLatin1Char(' ')))
-        texto.chop(1);
-    return texto;
-}
-
-}  // namespace
-
 QStringList columnasDatos(const DefArchivo &archivo)
 {
     QStringList c{QStringLiteral("Nº"), QStringLiteral("Nombre"), QStringLiteral("Edad")};
@@ -64,6 +53,13 @@ bool esColumnaNumerica(const DefArchivo &archivo, int columna)
     return columna != 1 && !esColumnaDeGrado(archivo, columna);
 }
 
+TipoResultados calificar(const DefArchivo &archivo, const QStringList &t)
+{
+    if (archivo.esDeNivel())
+        return Calificar_Nivel(archivo.nivel, {t[2], t[3], t[4], t[5], t[6]}, {});
+    return Calificar_Fundamentos({t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]}, {});
+}
+
 Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
 {
     Equipo e;
@@ -94,10 +90,7 @@ Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
             tal << reg.campo(par.campo);
             a.datos << sinRelleno(tal.last());
         }
-        if (archivo.esDeNivel())
-            a.resultados = Calificar_Nivel(archivo.nivel, {tal[2], tal[3], tal[4], tal[5], tal[6]}, {});
-        else
-            a.resultados = Calificar_Fundamentos({tal[2], tal[3], tal[4], tal[5], tal[6], tal[7], tal[8], tal[9]}, {});
+        a.resultados = calificar(archivo, tal);
         e.atletas.push_back(std::move(a));
     }
     return e;

@@ -43,6 +43,10 @@ QStringList celdas(const Atleta &atleta);
 bool esColumnaDeGrado(const DefArchivo &archivo, int columna);
 bool esColumnaNumerica(const DefArchivo &archivo, int columna);
 
+// The eight results that "Procesar Datos" gives for a record's texts on its screen, from
+// empty captions: the texts in the order of the file's field map (name, age, the tests).
+TipoResultados calificar(const DefArchivo &archivo, const QStringList &textos);
+
 // Reads the file of the folder: every record 1 to 30 whose name is not blank, scored by the
 // screens' own scoring from empty captions, as a freshly opened screen does. A missing file
 // is an empty team; a file that cannot be read says why. The file is opened for reading only.

@@ -191,4 +191,12 @@ void TipoReg::guardar(Campo campo, const QString &texto)
     std::copy(valor.constBegin(), valor.constEnd(), m_bytes.begin() + d.desplazamiento);
 }
 
+QString sinRelleno(const QString &texto)
+{
+    qsizetype fin = texto.size();
+    while (fin > 0 && texto[fin - 1] == QLatin1Char(' '))
+        --fin;
+    return texto.left(fin);
+}
+
 }  // namespace korva

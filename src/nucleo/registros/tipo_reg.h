@@ -63,6 +63,9 @@ private:
     QByteArray m_bytes;
 };
 
+// A field's text without the blanks after it that only pad it to its width.
+QString sinRelleno(const QString &texto);
+
 // Windows-1252 through the system's codec. Text is stored composed (NFC); a control
 // character becomes a blank; a character the code page cannot hold becomes its closest
 // form there (through ICU), or one "?" where nothing close exists.

@@ -58,22 +58,41 @@ QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &p
                                                                            : QPageLayout::Portrait;
 }
 
-bool pintarHoja(QPrinter &impresora, const Hoja &hoja)
+bool pintarHojas(QPagedPaintDevice &paginas, const std::vector<Hoja> &hojas)
+{
+    if (hojas.empty())
+        return false;
+    paginas.setPageOrientation(orientacionPara(hojas.front().tamano, paginas.pageLayout()));
+    QPainter pintor;
+    if (!pintor.begin(&paginas))
+        return false;
+    const QRect area(QPoint(0, 0), paginas.pageLayout().paintRectPixels(paginas.logicalDpiX()).size());
+    for (std::size_t i = 0; i < hojas.size(); ++i) {
+        const Hoja &hoja = hojas[i];
+        if (i > 0 && !paginas.newPage())
+            return false;
+        const QRect destino = colocarEnPagina(hoja.tamano, area);
+        pintor.save();
+        pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        pintor.translate(destino.topLeft());
+        pintor.scale(double(destino.width()) / hoja.tamano.width(), double(destino.height()) / hoja.tamano.height());
+        pintor.drawPicture(0, 0, hoja.dibujo);
+        pintor.restore();
+    }
+    return pintor.end();
+}
+
+void prepararImpresora(QPrinter &impresora)
 {
     impresora.setDocName(QStringLiteral("KORVA 4"));
     impresora.setFullPage(false);
     impresora.setColorMode(QPrinter::Color);  // the sheet's colours; a grey printer makes its own greys
-    impresora.setPageOrientation(orientacionPara(hoja.tamano, impresora.pageLayout()));
-    QPainter pintor;
-    if (!pintor.begin(&impresora))
-        return false;
-    const QRect area(QPoint(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
-    const QRect destino = colocarEnPagina(hoja.tamano, area);
-    pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    pintor.translate(destino.topLeft());
-    pintor.scale(double(destino.width()) / hoja.tamano.width(), double(destino.height()) / hoja.tamano.height());
-    pintor.drawPicture(0, 0, hoja.dibujo);
-    return pintor.end();
+}
+
+bool pintarHoja(QPrinter &impresora, const Hoja &hoja)
+{
+    prepararImpresora(impresora);
+    return pintarHojas(impresora, {hoja});
 }
 
 Resultado EscritorioReal::imprimir(const Hoja &hoja)

@@ -4,10 +4,12 @@
 
 #include <QImage>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPicture>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QMessageBox;
 class QPrinter;
@@ -62,6 +64,11 @@ QRect colocarEnPagina(const QSize &hoja, const QRect &pagina);
 // fills the page most, scaled to the printable area, centred. False when the printer
 // refuses the job.
 bool pintarHoja(QPrinter &impresora, const Hoja &hoja);
+// The same for many sheets, one to a page, on any paged device (a printer, a PDF writer)
+// whose paper is set.
+bool pintarHojas(QPagedPaintDevice &paginas, const std::vector<Hoja> &hojas);
+// A printer made ready for sheets: named "KORVA 4", in colour, within its printable area.
+void prepararImpresora(QPrinter &impresora);
 // The orientation of the page in which the sheet comes out largest.
 QPageLayout::Orientation orientacionPara(const QSize &hoja, const QPageLayout &pagina);
 

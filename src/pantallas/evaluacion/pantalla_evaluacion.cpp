@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 
 namespace korva {
 
@@ -72,6 +71,43 @@ std::vector<const char *> ocultosAlImprimir(const DefEvaluacion &def)
 
 }  // namespace
 
+std::vector<DefControl> controlesEvaluacion(const DefEvaluacion &def)
+{
+    std::vector<DefControl> todos = cabeceraEvaluacion();
+    todos.insert(todos.end(), def.controles.begin(), def.controles.end());
+    const std::vector<DefControl> barra = barraEvaluacion(def.barra);
+    todos.insert(todos.end(), barra.begin(), barra.end());
+    return todos;
+}
+
+Hoja hojaDeEvaluacion(const DefEvaluacion &def, const DatosHoja &datos)
+{
+    // The form made again off the screen, in its printing look: white, without the button
+    // bar and the record number. No open screen is touched.
+    QWidget forma;
+    forma.setAttribute(Qt::WA_DontShowOnScreen);
+    forma.resize(TamanoHoja);
+    ponerFondo(&forma, color::blanco);
+    const Controles c = construirFormulario(&forma, def.lineas, controlesEvaluacion(def), nullptr);
+    for (const auto &[nombre, texto] : datos.cajas)
+        buscar<QLineEdit>(c, nombre)->setText(texto);
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        buscar<Etiqueta>(c, EtiquetasResultado[std::size_t(i)])->ponerTexto(datos.resultados[i]);
+    buscar<Etiqueta>(c, def.etiquetaFecha)->ponerTexto(datos.fecha);
+    for (const char *nombre : ocultosAlImprimir(def))
+        buscar<QWidget>(c, nombre)->hide();
+    forma.show();
+    Hoja hoja;
+    hoja.tamano = TamanoHoja;
+    {
+        // Recorded, not rendered on the printer itself: a widget rendered straight onto a
+        // printer goes through a picture of the screen.
+        QPainter pintor(&hoja.dibujo);
+        forma.render(&pintor, QPoint(), QRegion(QRect(QPoint(0, 0), TamanoHoja)));
+    }
+    return hoja;
+}
+
 std::vector<DefLinea> lineasEvaluacion(int x)
 {
     return {
@@ -132,11 +168,7 @@ PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla i
     m_libro.vigilarEscritura([&conjunto] { return conjunto.permisoDeEscritura(); });
     setWindowTitle(m_def.titulo);
     ponerFondo(this, color::fondo);
-    std::vector<DefControl> todos = cabeceraEvaluacion();
-    todos.insert(todos.end(), m_def.controles.begin(), m_def.controles.end());
-    const std::vector<DefControl> barra = barraEvaluacion(m_def.barra);
-    todos.insert(todos.end(), barra.begin(), barra.end());
-    construir(m_def.lineas, todos);
+    construir(m_def.lineas, controlesEvaluacion(m_def));
     ordenTabulacion(controles(), ordenTeclado(m_def));
     enfocarNombre();
 
@@ -177,10 +209,7 @@ void PantallaEvaluacion::ponerTextoCampo(const char *nombre, const QString &text
 {
     // The blanks that only pad the field are not shown: a name typed after them would be
     // pushed past the field's width and cut. Storing pads the field again.
-    qsizetype fin = texto.size();
-    while (fin > 0 && texto[fin - 1] == QLatin1Char(' '))
-        --fin;
-    control<QLineEdit>(nombre)->setText(texto.left(fin));
+    control<QLineEdit>(nombre)->setText(sinRelleno(texto));
 }
 
 void PantallaEvaluacion::ponerNumeroRegistro(const QString &texto)
@@ -244,32 +273,14 @@ void PantallaEvaluacion::borrar()
     enfocarNombre();
 }
 
-Hoja PantallaEvaluacion::hojaImpresa()
+Hoja PantallaEvaluacion::hojaImpresa() const
 {
-    QList<QWidget *> ocultos;
-    for (const char *nombre : ocultosAlImprimir(m_def))
-        ocultos << control<QWidget>(nombre);
-    // No box keeps the focus while the sheet is drawn: it shows no cursor and no focus
-    // frame, and hiding the focused button does not send the focus elsewhere.
-    QPointer<QWidget> foco = focusWidget();
-    setFocus();
-    for (QWidget *w : ocultos)
-        w->hide();
-    ponerFondo(this, color::blanco);
-    Hoja hoja;
-    hoja.tamano = TamanoHoja;
-    {
-        // Recorded, not rendered on the printer itself: a widget rendered straight onto a
-        // printer goes through a picture of the screen.
-        QPainter pintor(&hoja.dibujo);
-        render(&pintor, QPoint(), QRegion(QRect(QPoint(0, 0), TamanoHoja)));
-    }
-    ponerFondo(this, color::fondo);
-    for (QWidget *w : ocultos)
-        w->show();
-    if (foco)
-        foco->setFocus();
-    return hoja;
+    DatosHoja datos;
+    for (const ParCampo &par : *m_def.mapa)
+        datos.cajas.emplace_back(par.control, textoCampo(par.control));
+    datos.resultados = resultados();
+    datos.fecha = control<Etiqueta>(m_def.etiquetaFecha)->text();
+    return hojaDeEvaluacion(m_def, datos);
 }
 
 void PantallaEvaluacion::imprimir()

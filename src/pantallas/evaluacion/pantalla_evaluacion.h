@@ -52,6 +52,21 @@ struct TextosResultados {
 };
 std::vector<DefControl> panelResultados(const TextosResultados &t);
 
+// Every control of an evaluation screen: the record number, name and age rows, the screen's
+// own controls, the button bar.
+std::vector<DefControl> controlesEvaluacion(const DefEvaluacion &def);
+
+// What one evaluation sheet shows: the boxes' texts, the eight results and the date.
+struct DatosHoja {
+    std::vector<std::pair<const char *, QString>> cajas;
+    TipoResultados resultados;
+    QString fecha;
+};
+// The evaluation sheet, the one definition of it: the screen's form made off the screen in
+// its printing look (white, without the buttons and the record number), filled with the
+// data, recorded as drawing commands.
+Hoja hojaDeEvaluacion(const DefEvaluacion &def, const DatosHoja &datos);
+
 
 // One of the five evaluation screens: a coach types an athlete's tests, has them scored,
 // steps through the 30 records of the screen's file, clears, prints and leaves.
@@ -67,7 +82,7 @@ public:
 
     // The sheet as "IMPRIMIR" prints it: white, without the buttons and the record number,
     // recorded as drawing commands.
-    Hoja hojaImpresa();
+    Hoja hojaImpresa() const;
 
     // The record book's view of the screen.
     QString textoCampo(const char *nombre) const override;

@@ -1,0 +1,53 @@
+#include "pantallas/hoja/hoja_de_registro.h"
+
+#include "nucleo/informe/equipo.h"
+#include "nucleo/registros/tipo_reg.h"
+#include "pantallas/evaluacion/pantalla_fundamentos.h"
+#include "pantallas/evaluacion/pantalla_nivel.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+
+namespace korva {
+
+Hoja hojaDeRegistro(const DefArchivo &archivo, const QStringList &textos, const QDate &fecha)
+{
+    const DefEvaluacion def = archivo.esDeNivel() ? definicionNivel(archivo.nivel) : definicionFundamentos();
+    DatosHoja datos;
+    for (std::size_t i = 0; i < def.mapa->size(); ++i)
+        datos.cajas.emplace_back((*def.mapa)[i].control, sinRelleno(textos.value(int(i))));
+    datos.resultados = calificar(archivo, textos);
+    datos.fecha = QLocale().toString(fecha, QLocale::ShortFormat);
+    return hojaDeEvaluacion(def, datos);
+}
+
+QPageSize papelPredeterminado()
+{
+    const QPrinterInfo impresora = QPrinterInfo::defaultPrinter();
+    if (!impresora.isNull() && impresora.defaultPageSize().isValid())
+        return impresora.defaultPageSize();
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSize &papel, const QString &titulo)
+{
+    using R = ResultadoDe<QByteArray>;
+    QByteArray bytes;
+    {
+        QBuffer destino(&bytes);
+        destino.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&destino);
+        pdf.setCreator(QStringLiteral("KORVA 4"));
+        pdf.setTitle(titulo);
+        // The sheet's drawing is in 96-dpi units, as on a printer at screen resolution.
+        pdf.setResolution(96);
+        pdf.setPageLayout(QPageLayout(papel, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        if (!pintarHojas(pdf, hojas))
+            return R::falla(QStringLiteral("no se pudo componer el PDF"));
+    }
+    return R::exito(bytes);
+}
+
+}  // namespace korva

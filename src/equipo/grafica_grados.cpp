@@ -39,7 +39,8 @@ void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, con
 
 GraficaGrados::GraficaGrados(QWidget *padre) : QWidget(padre)
 {
-    setMinimumSize(300, 150);
+    setMinimumSize(300, 120);
+    setToolTip(LeyendaGrados);
 }
 
 void GraficaGrados::ponerResumen(const Resumen &resumen)

@@ -3,7 +3,7 @@
 #include "equipo/grafica_grados.h"
 
 #include <QDate>
-#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 
@@ -20,6 +20,14 @@ QFont letra(double puntos, bool negrita = false)
 }
 
 }  // namespace
+
+QString fechaEnEspanol(const QDate &fecha, const QLocale &locale)
+{
+    // The program speaks Spanish: the date in words is Spanish, in the form of the desktop's
+    // country where Spanish has one (es_US, es_MX…), else as in Spain.
+    const QLocale espanol = locale.language() == QLocale::Spanish ? locale : QLocale(QLocale::Spanish, locale.territory());
+    return espanol.toString(fecha, QLocale::LongFormat);
+}
 
 int pintarInforme(QPrinter &impresora, const Equipo &equipo)
 {
@@ -85,9 +93,8 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
     y += fmTitulo.height() * 1.2;
     p.setFont(normal);
     p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Fecha: %1    Archivo: %2")
-                   .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
-                        QDir::toNativeSeparators(equipo.ruta)));
+               QStringLiteral("Fecha: %1    Equipo: %2")
+                   .arg(fechaEnEspanol(QDate::currentDate()), QFileInfo(QFileInfo(equipo.ruta).absolutePath()).fileName()));
     y += fmNormal.height() * 1.8;
 
     // the table, its header row again on every page
@@ -110,11 +117,11 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
         y += altoFila;
     }
 
-    // the summary and its chart, on one page
+    // the summary and its chart, on one page, with what SN and "Sin nivel" mean
     const Resumen resumen = resumir(equipo);
     const QStringList lineas = textoResumen(equipo, resumen);
     const double altoGrafica = qMin(pagina.height() * 0.35, fmNormal.height() * 14);
-    const double altoResumen = fmTitulo.height() * 2 + fmNormal.height() * 1.4 * lineas.size() + altoGrafica;
+    const double altoResumen = fmTitulo.height() * 2 + fmNormal.height() * 1.4 * (lineas.size() + 1) + altoGrafica;
     if (y + altoResumen > fondo)
         paginaNueva();
     y += fmTitulo.height() * 0.8;
@@ -128,6 +135,9 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
         y += fmNormal.height() * 1.4;
     }
     dibujarGrafica(p, QRectF(pagina.left(), y, qMin(pagina.width(), altoGrafica * 2.4), altoGrafica), resumen, normal);
+    y += altoGrafica + fmNormal.height() * 0.4;
+    p.setFont(pie);
+    p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);
     piePagina();
     return p.end() ? numero : 0;
 }

@@ -1,6 +1,7 @@
 #include "equipo/linea_de_ordenes.h"
 
 #include "equipo/exportar.h"
+#include "equipo/hojas_del_equipo.h"
 #include "nucleo/registros/def_archivo.h"
 
 #include <QDir>
@@ -29,12 +30,16 @@ LineaDeOrdenes::LineaDeOrdenes()
                                 "--pestana)."),
                  QStringLiteral("archivo")),
       m_pestana(QStringLiteral("pestana"),
-                QStringLiteral("La pestaña: nivel1, nivel2, nivel3, nivel4 o fundamentos."), QStringLiteral("nombre"))
+                QStringLiteral("La pestaña: nivel1, nivel2, nivel3, nivel4 o fundamentos."), QStringLiteral("nombre")),
+      m_hojas(QStringLiteral("hojas"),
+              QStringLiteral("Guarda sin abrir la ventana la hoja de evaluación de cada atleta en PDF, una por "
+                             "atleta, en la carpeta dada (de las cinco pestañas, o de la de --pestana)."),
+              QStringLiteral("carpeta"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
                        "exportación y la impresión. Sin una acción abre su ventana."));
-    m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana});
+    m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas});
 }
 
 bool LineaDeOrdenes::leer(const QStringList &argumentos)
@@ -44,7 +49,12 @@ bool LineaDeOrdenes::leer(const QStringList &argumentos)
 
 bool LineaDeOrdenes::conVentana() const
 {
-    return !m_parser.isSet(m_ayuda) && !m_parser.isSet(m_exportar);
+    return !m_parser.isSet(m_ayuda) && !m_parser.isSet(m_exportar) && !m_parser.isSet(m_hojas);
+}
+
+bool LineaDeOrdenes::dibuja() const
+{
+    return m_parser.isSet(m_hojas);
 }
 
 QString LineaDeOrdenes::carpeta() const
@@ -62,7 +72,52 @@ int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
         errores << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
         return 2;
     }
-    return exportar(salida, errores);
+    int codigo = 0;
+    if (m_parser.isSet(m_exportar))
+        codigo = exportar(salida, errores);
+    if (codigo == 0 && m_parser.isSet(m_hojas))
+        codigo = hojas(salida, errores);
+    return codigo;
+}
+
+bool LineaDeOrdenes::pestanaPedida(int &pestana, QTextStream &errores) const
+{
+    pestana = -1;
+    if (!m_parser.isSet(m_pestana))
+        return true;
+    pestana = pestanaPorNombre(m_parser.value(m_pestana));
+    if (pestana >= 0)
+        return true;
+    errores << QStringLiteral("korva4-equipo: no hay pestaña «%1»: use nivel1, nivel2, nivel3, nivel4 o "
+                              "fundamentos.\n")
+                   .arg(m_parser.value(m_pestana));
+    return false;
+}
+
+int LineaDeOrdenes::hojas(QTextStream &salida, QTextStream &errores)
+{
+    const QString destino = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_hojas));
+    int pestana = -1;
+    if (!pestanaPedida(pestana, errores))
+        return 2;
+    if (!QDir().mkpath(destino)) {
+        errores << QStringLiteral("korva4-equipo: no se pudo crear la carpeta «%1».\n").arg(QDir::toNativeSeparators(destino));
+        return 1;
+    }
+    int total = 0;
+    for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
+        if (pestana >= 0 && int(i) != pestana)
+            continue;
+        const ResultadoDe<int> r = guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), destino);
+        if (!r) {
+            errores << QStringLiteral("korva4-equipo: no se pudieron guardar las hojas en «%1».\nMotivo: %2\n")
+                           .arg(QDir::toNativeSeparators(destino), r.razon());
+            return 1;
+        }
+        total += r.valor();
+    }
+    salida << QStringLiteral("Guardadas %1 hojas en «%2».\n").arg(total).arg(QDir::toNativeSeparators(destino));
+    return 0;
 }
 
 int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
@@ -71,15 +126,8 @@ int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
     const QString nativa = QDir::toNativeSeparators(ruta);
     const QString extension = QFileInfo(ruta).suffix().toLower();
     int pestana = -1;
-    if (m_parser.isSet(m_pestana)) {
-        pestana = pestanaPorNombre(m_parser.value(m_pestana));
-        if (pestana < 0) {
-            errores << QStringLiteral("korva4-equipo: no hay pestaña «%1»: use nivel1, nivel2, nivel3, nivel4 o "
-                                      "fundamentos.\n")
-                           .arg(m_parser.value(m_pestana));
-            return 2;
-        }
-    }
+    if (!pestanaPedida(pestana, errores))
+        return 2;
     if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv")) {
         errores << QStringLiteral("korva4-equipo: «%1» no termina en .xlsx ni en .csv.\n").arg(nativa);
         return 2;

@@ -17,6 +17,9 @@ public:
     bool leer(const QStringList &argumentos);
     QString error() const { return m_parser.errorText(); }
     bool conVentana() const;
+    // Whether the action draws (the sheets): it then needs a QApplication, offscreen where
+    // there is no display.
+    bool dibuja() const;
     // The records folder, absolute: --carpeta, or the current folder.
     QString carpeta() const;
 
@@ -25,12 +28,16 @@ public:
 
 private:
     int exportar(QTextStream &salida, QTextStream &errores);
+    int hojas(QTextStream &salida, QTextStream &errores);
+    // The tab of --pestana (-1: all); false, with the reason said, for an unknown one.
+    bool pestanaPedida(int &pestana, QTextStream &errores) const;
 
     QCommandLineParser m_parser;
     QCommandLineOption m_ayuda;
     QCommandLineOption m_carpeta;
     QCommandLineOption m_exportar;
     QCommandLineOption m_pestana;
+    QCommandLineOption m_hojas;
 };
 
 // The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#include <memory>
 
 // The team report: its window on the records folder (the folder it is started in, or
 // --carpeta), or an action of its command line, which needs no display.
@@ -25,9 +25,20 @@ int main(int argc, char *argv[])
         return QApplication::exec();
     }
 
-    QCoreApplication app(argc, argv);
+    // An action needs no display; one that draws the sheets draws them off the screen where
+    // there is none.
+    if (leidas && ordenes.dibuja() && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (leidas && ordenes.dibuja()) {
+        app = std::make_unique<QApplication>(argc, argv);
+        korva::instalarAspecto();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+        korva::instalarTraducciones();
+    }
     QCoreApplication::setApplicationName(QStringLiteral("korva4-equipo"));
-    korva::instalarTraducciones();
     QTextStream salida(stdout), errores(stderr);
     if (!leidas) {
         ordenes.leer(argumentos);  // again, for the reason in Spanish

@@ -3,6 +3,7 @@
 #include "equipo/delegado_texto.h"
 #include "equipo/exportar.h"
 #include "equipo/grafica_grados.h"
+#include "equipo/hojas_del_equipo.h"
 #include "equipo/impresion.h"
 
 #include <QDir>
@@ -19,6 +20,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace korva {
@@ -36,11 +41,9 @@ std::unique_ptr<QPrinter> nuevaImpresora()
 
 }  // namespace
 
-VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
-    : QMainWindow(padre), m_carpeta(QDir(carpeta).absolutePath())
+VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWindow(padre)
 {
     setObjectName(QStringLiteral("EQUIPO"));
-    setWindowTitle(QStringLiteral("KORVA 4 Informe del equipo"));
     setWindowIcon(QIcon(QStringLiteral(":/korva4/icono.png")));
 
     auto *central = new QWidget(this);
@@ -58,6 +61,9 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
     previa->setObjectName(QStringLiteral("cmdVistaPrevia"));
     auto *imprimirBoton = new QPushButton(QStringLiteral("Imprimir…"), central);
     imprimirBoton->setObjectName(QStringLiteral("cmdImprimir"));
+    auto *hojas = new QPushButton(QStringLiteral("Hojas de evaluación"), central);
+    hojas->setObjectName(QStringLiteral("cmdHojas"));
+    auto *menuHojas = new QMenu(hojas);
     auto *releer = new QPushButton(QStringLiteral("Volver a leer"), central);
     releer->setObjectName(QStringLiteral("cmdReleer"));
     releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
@@ -65,13 +71,13 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
     connect(previa, &QPushButton::clicked, this, &VentanaEquipo::vistaPrevia);
     connect(imprimirBoton, &QPushButton::clicked, this, &VentanaEquipo::imprimir);
     connect(releer, &QPushButton::clicked, this, &VentanaEquipo::leer);
-    for (QPushButton *b : {hoja, csv, previa, imprimirBoton, releer})
+    for (QPushButton *b : {hoja, csv, previa, imprimirBoton, hojas, releer})
         barra->addWidget(b);
     barra->addStretch();
     columna->addLayout(barra);
-    auto *carpetaEtiqueta = new QLabel(QStringLiteral("Carpeta de registros: %1").arg(QDir::toNativeSeparators(m_carpeta)),
-                                       central);
-    columna->addWidget(carpetaEtiqueta);
+    m_carpetaEtiqueta = new QLabel(central);
+    m_carpetaEtiqueta->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    columna->addWidget(m_carpetaEtiqueta);
 
     // Each tab's page is filled when it is first looked at: the program opens on one.
     m_pestanasWidget = new QTabWidget(central);
@@ -80,8 +86,89 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre)
     columna->addWidget(m_pestanasWidget, 1);
     connect(m_pestanasWidget, &QTabWidget::currentChanged, this, [this](int i) { leida(i); });
     setCentralWidget(central);
-    resize(1280, 760);
+
+    // The menus hold everything the buttons do, with the desktop's shortcuts.
+    QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->addAction(QStringLiteral("&Abrir otra carpeta…"), QKeySequence::Open, this, &VentanaEquipo::preguntarCarpeta);
+    m_recientes = archivo->addMenu(QStringLiteral("Carpetas &recientes"));
+    archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
+    archivo->addSeparator();
+    archivo->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this, [this] { preguntarHoja(false); });
+    archivo->addAction(QStringLiteral("Exportar las cinco pestañas a hoja de cálculo…"), QKeySequence::SaveAs, this,
+                       [this] { preguntarHoja(true); });
+    archivo->addAction(QStringLiteral("Exportar CSV…"), this, &VentanaEquipo::preguntarCsv);
+    archivo->addSeparator();
+    archivo->addAction(QStringLiteral("Vista previa del informe…"), this, &VentanaEquipo::vistaPrevia);
+    archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this, &VentanaEquipo::imprimir);
+    archivo->addSeparator();
+    archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu *menuDeHojas = menuBar()->addMenu(QStringLiteral("&Hojas de evaluación"));
+    for (QMenu *m : {menuDeHojas, menuHojas}) {
+        m->addAction(QStringLiteral("Imprimir las hojas…"), this, &VentanaEquipo::imprimirHojas);
+        m->addAction(QStringLiteral("Vista previa de las hojas…"), this, &VentanaEquipo::vistaPreviaHojas);
+        m->addAction(QStringLiteral("Guardar las hojas en PDF…"), this, &VentanaEquipo::preguntarCarpetaPdf);
+    }
+    hojas->setMenu(menuHojas);
+    statusBar();
+
+    abrirCarpeta(carpeta);
+    ajustarAPantalla();
+}
+
+void VentanaEquipo::ajustarAPantalla()
+{
+    // Within the screen's free area (without the desktop's panels), with room for the title
+    // bar the window manager adds.
+    QSize tamano(1280, 760);
+    if (const QScreen *s = screen()) {
+        const QRect libre = s->availableGeometry();
+        tamano = tamano.boundedTo(libre.size() - QSize(16, 40));
+    }
+    resize(tamano.expandedTo(minimumSizeHint()));
+}
+
+QString VentanaEquipo::carpeta() const
+{
+    return m_carpeta;
+}
+
+void VentanaEquipo::abrirCarpeta(const QString &carpeta)
+{
+    m_carpeta = QDir(carpeta).absolutePath();
+    const QString nombre = QFileInfo(m_carpeta).fileName().isEmpty() ? QDir::toNativeSeparators(m_carpeta)
+                                                                     : QFileInfo(m_carpeta).fileName();
+    setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombre));
+    m_carpetaEtiqueta->setText(QStringLiteral("Carpeta de registros: %1").arg(QDir::toNativeSeparators(m_carpeta)));
+    recordarCarpeta();
     leer();
+    // It opens on the first tab that has athletes.
+    for (int i = 0; i < int(m_pestanas.size()); ++i)
+        if (!equipo(i).atletas.empty()) {
+            abrirPestana(i);
+            break;
+        }
+}
+
+void VentanaEquipo::recordarCarpeta()
+{
+    QSettings ajustes(QStringLiteral("KORVA 4"), QStringLiteral("korva4-equipo"));
+    QStringList recientes = ajustes.value(QStringLiteral("carpetasRecientes")).toStringList();
+    recientes.removeAll(m_carpeta);
+    recientes.prepend(m_carpeta);
+    while (recientes.size() > 6)
+        recientes.removeLast();
+    ajustes.setValue(QStringLiteral("carpetasRecientes"), recientes);
+    m_recientes->clear();
+    for (const QString &c : recientes.mid(1))
+        m_recientes->addAction(QDir::toNativeSeparators(c), this, [this, c] { abrirCarpeta(c); });
+    m_recientes->setEnabled(recientes.size() > 1);
+}
+
+void VentanaEquipo::preguntarCarpeta()
+{
+    const QString c = QFileDialog::getExistingDirectory(this, QStringLiteral("Abrir la carpeta de otro equipo"), m_carpeta);
+    if (!c.isEmpty())
+        abrirCarpeta(c);
 }
 
 void VentanaEquipo::leer()
@@ -118,8 +205,13 @@ void VentanaEquipo::llenar(int i)
     p.resumen = new QLabel(caja);
     p.resumen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     p.grafica = new GraficaGrados(caja);
+    auto *leyenda = new QLabel(LeyendaGrados, caja);
+    leyenda->setWordWrap(true);
+    auto *derecha = new QVBoxLayout;
+    derecha->addWidget(p.grafica, 1);
+    derecha->addWidget(leyenda);
     pie->addWidget(p.resumen, 1);
-    pie->addWidget(p.grafica, 1);
+    pie->addLayout(derecha, 1);
     v->addWidget(p.aviso);
     v->addWidget(p.tabla, 1);
     caja->setMaximumHeight(230);
@@ -201,9 +293,88 @@ Resultado VentanaEquipo::exportarCsv(const QString &ruta)
     return korva::exportarCsv(ruta, equipo(pestanaAbierta()));
 }
 
+Equipo VentanaEquipo::equipoEnOrden(int pestana)
+{
+    Pestana &p = leida(pestana);
+    Equipo e = p.modelo->equipo();
+    e.atletas.clear();
+    for (int fila = 0; fila < p.orden->rowCount(); ++fila)
+        e.atletas.push_back(p.modelo->equipo().atletas[std::size_t(p.orden->mapToSource(p.orden->index(fila, 0)).row())]);
+    return e;
+}
+
 int VentanaEquipo::imprimirEn(QPrinter &impresora)
 {
-    return pintarInforme(impresora, equipo(pestanaAbierta()));
+    return pintarInforme(impresora, equipoEnOrden(pestanaAbierta()));
+}
+
+int VentanaEquipo::imprimirHojasEn(QPrinter &impresora)
+{
+    std::vector<Hoja> hojas = hojasDelEquipo(equipoEnOrden(pestanaAbierta()));
+    // the pages the dialog asked for
+    if (impresora.printRange() == QPrinter::PageRange && impresora.fromPage() > 0) {
+        const int desde = impresora.fromPage(), hasta = qMin(impresora.toPage(), int(hojas.size()));
+        hojas = std::vector<Hoja>(hojas.begin() + qMin(desde - 1, int(hojas.size())), hojas.begin() + qMax(hasta, desde - 1));
+    }
+    prepararImpresora(impresora);
+    return !hojas.empty() && pintarHojas(impresora, hojas) ? int(hojas.size()) : 0;
+}
+
+void VentanaEquipo::imprimirHojas()
+{
+    if (equipo(pestanaAbierta()).atletas.empty()) {
+        decir(QStringLiteral("No hay atletas guardados en esta pestaña: no hay hojas que imprimir."));
+        return;
+    }
+    QPrinter impresora(QPrinter::ScreenResolution);
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialogo(&impresora, this);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir las hojas de evaluación"));
+    dialogo.setMinMax(1, int(equipo(pestanaAbierta()).atletas.size()));
+    dialogo.setOption(QAbstractPrintDialog::PrintPageRange);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    const int hojas = imprimirHojasEn(impresora);
+    if (hojas == 0)
+        decir(QStringLiteral("No se imprimieron las hojas.\nMotivo: la impresora «%1» no aceptó el trabajo.")
+                  .arg(impresora.printerName()));
+    else
+        statusBar()->showMessage(QStringLiteral("%1 hojas enviadas a «%2».").arg(hojas).arg(impresora.printerName()), 10000);
+}
+
+void VentanaEquipo::vistaPreviaHojas()
+{
+    QPrinter impresora(QPrinter::ScreenResolution);
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog dialogo(&impresora, this);
+    dialogo.setWindowTitle(QStringLiteral("Vista previa de las hojas de evaluación"));
+    connect(&dialogo, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { imprimirHojasEn(*p); });
+    dialogo.exec();
+}
+
+Resultado VentanaEquipo::guardarHojas(const QString &carpeta)
+{
+    const ResultadoDe<int> r = guardarHojasEnPdf(equipoEnOrden(pestanaAbierta()), carpeta);
+    if (!r)
+        return Resultado::falla(r);
+    statusBar()->showMessage(
+        QStringLiteral("%1 hojas guardadas en «%2».").arg(r.valor()).arg(QDir::toNativeSeparators(carpeta)));
+    return Resultado::exito();
+}
+
+void VentanaEquipo::preguntarCarpetaPdf()
+{
+    if (equipo(pestanaAbierta()).atletas.empty()) {
+        decir(QStringLiteral("No hay atletas guardados en esta pestaña: no hay hojas que guardar."));
+        return;
+    }
+    const QString c = QFileDialog::getExistingDirectory(this, QStringLiteral("Guardar las hojas en PDF en la carpeta"),
+                                                        m_carpeta);
+    if (c.isEmpty())
+        return;
+    if (const Resultado r = guardarHojas(c); !r)
+        decir(QStringLiteral("No se pudieron guardar las hojas en «%1».\nMotivo: %2")
+                  .arg(QDir::toNativeSeparators(c), r.razon()));
 }
 
 QString VentanaEquipo::nombrePropuesto(const QString &extension, bool todas) const
@@ -228,7 +399,9 @@ void VentanaEquipo::preguntarHoja(bool todas)
     if (ruta.isEmpty())
         return;
     const Resultado r = exportarHoja(ruta, todas);
-    if (!r)
+    if (r)
+        statusBar()->showMessage(QStringLiteral("Guardado en «%1».").arg(QDir::toNativeSeparators(ruta)));
+    else
         decir(QStringLiteral("No se pudo guardar la hoja de cálculo «%1».\nMotivo: %2\n\n"
                              "Los registros no cambiaron; puede intentarlo en otra carpeta.")
                   .arg(QDir::toNativeSeparators(ruta), r.razon()));
@@ -242,7 +415,9 @@ void VentanaEquipo::preguntarCsv()
     if (ruta.isEmpty())
         return;
     const Resultado r = exportarCsv(ruta);
-    if (!r)
+    if (r)
+        statusBar()->showMessage(QStringLiteral("Guardado en «%1».").arg(QDir::toNativeSeparators(ruta)));
+    else
         decir(QStringLiteral("No se pudo guardar el archivo «%1».\nMotivo: %2\n\n"
                              "Los registros no cambiaron; puede intentarlo en otra carpeta.")
                   .arg(QDir::toNativeSeparators(ruta), r.razon()));

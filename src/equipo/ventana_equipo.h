@@ -10,6 +10,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 class QPrinter;
 class QTabWidget;
 class QTableView;
@@ -27,6 +28,11 @@ class VentanaEquipo : public QMainWindow
 public:
     explicit VentanaEquipo(const QString &carpeta, QWidget *padre = nullptr);
 
+    // Another team's folder in the window: read, remembered among the recent ones, named in
+    // the title; it opens on the first tab that has athletes.
+    void abrirCarpeta(const QString &carpeta);
+    QString carpeta() const;
+
     // Reads the files again (the evaluation program may have saved since): the open tab's at
     // once, each other tab's when it is first looked at.
     void leer();
@@ -41,6 +47,12 @@ public:
     Resultado exportarHoja(const QString &ruta, bool todas);
     Resultado exportarCsv(const QString &ruta);
     int imprimirEn(QPrinter &impresora);
+    // The open tab's athletes in the order the table shows them.
+    Equipo equipoEnOrden(int pestana);
+    // The sheets of the open tab, one page each, in the order on screen: how many printed.
+    int imprimirHojasEn(QPrinter &impresora);
+    // One PDF per athlete of the open tab into the folder.
+    Resultado guardarHojas(const QString &carpeta);
 
 private:
     struct Pestana {
@@ -61,11 +73,19 @@ private:
     void preguntarCsv();
     void vistaPrevia();
     void imprimir();
+    void imprimirHojas();
+    void vistaPreviaHojas();
+    void preguntarCarpetaPdf();
+    void preguntarCarpeta();
+    void recordarCarpeta();
+    void ajustarAPantalla();
     void decir(const QString &texto);
     QString nombrePropuesto(const QString &extension, bool todas) const;
 
     QString m_carpeta;
     QTabWidget *m_pestanasWidget = nullptr;
+    QLabel *m_carpetaEtiqueta = nullptr;
+    QMenu *m_recientes = nullptr;
     std::array<Pestana, DefArchivos.size()> m_pestanas;
 };
 

@@ -2,6 +2,9 @@
 // survives any record file without ever writing one.
 #include "apoyo/campana_ayuda.h"
 #include "equipo/exportar.h"
+#include "equipo/impresion.h"
+#include "equipo/hojas_del_equipo.h"
+#include "pantallas/hoja/hoja_de_registro.h"
 #include "equipo/ventana_equipo.h"
 #include "apoyo/programa_prueba.h"
 #include "nucleo/registros/def_archivo.h"
@@ -12,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QScreen>
 #include <QTableView>
 #include <QXmlStreamReader>
 
@@ -351,6 +355,153 @@ private slots:
             }
         }
         QVERIFY(conFilas >= 2);
+    }
+
+    // Every athlete's sheet is the sheet "IMPRIMIR" prints on that record's screen after
+    // "Procesar Datos", pixel for pixel; its PDF, read by pdftotext, holds what the screen
+    // showed, on a landscape page; names of every kind make files that exist and open.
+    void hojasComoImprimir_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("C") << "C";
+        QTest::newRow("es_ES") << "es_ES";
+    }
+    void hojasComoImprimir()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("sin pdftotext (paquete poppler-utils) no se leen los PDF");
+        QRandomGenerator azar(7);
+        P p;
+        QByteArray nivel2 = archivoDeEquipo(azar, false).left(5 * 130);
+        for (const char *nombre : {"José/Núñez", "O'Brien \"Tito\"", "...Punto.", "A:B*C?<>|"}) {
+            TipoReg r;
+            r.guardar(Campo::Nombre, QString::fromUtf8(nombre));
+            r.guardar(Campo::Edad, QStringLiteral("11"));
+            r.guardar(Campo::Resistencia, QStringLiteral("1,25"));
+            r.guardar(Campo::Velocidad, QStringLiteral("8.5"));
+            for (Campo c : {Campo::Lagartijas, Campo::Abdominales, Campo::Sentadillas})
+                r.guardar(c, QStringLiteral("26"));
+            nivel2 += r.bytes();
+        }
+        QVERIFY(escribirArchivo(p.ruta("nivel2.dat"), nivel2));
+        QVERIFY(escribirArchivo(p.ruta("fundamentos.dat"), archivoDeEquipo(azar, true).left(4 * 130)));
+        p.iniciarHastaInicio();
+        QTemporaryDir pdfs;
+        int hojas = 0;
+        for (int i : {1, 4}) {
+            const Equipo e = leerEquipo(QFileInfo(p.ruta("nivel2.dat")).absolutePath(), DefArchivos[std::size_t(i)]);
+            QVERIFY(!e.atletas.empty());
+            const ResultadoDe<int> guardadas = guardarHojasEnPdf(e, pdfs.path());
+            QVERIFY2(guardadas.ok(), qPrintable(guardadas.razon()));
+            QCOMPARE(guardadas.valor(), int(e.atletas.size()));
+            Pantalla *pantalla = p.mostrar(Pantallas[i]);
+            int enPantalla = 1;
+            for (const Atleta &a : e.atletas) {
+                for (; enPantalla < a.numero; ++enPantalla)
+                    P::pulsar(pantalla, "cmdRegSiguiente");
+                P::pulsar(pantalla, "Command3");
+                P::pulsar(pantalla, "Command2");
+                QCOMPARE(hojaDeRegistro(e.archivo, a.datos).imagen(), p.escritorio.impresas.last());
+
+                const QString pdf = QDir(pdfs.path()).filePath(nombreDeHoja(e, a));
+                QVERIFY2(QFileInfo::exists(pdf), qPrintable(pdf));
+                QProcess leer;
+                leer.start("pdftotext", {"-layout", pdf, "-"});
+                QVERIFY(leer.waitForFinished(30000));
+                const QString texto = QString::fromUtf8(leer.readAllStandardOutput());
+                QStringList esperado{P::texto(pantalla, "txtNombre")->text(), P::etiqueta(pantalla, "Label19")->text()};
+                for (const ParCampo &par : i == 4 ? mapaFundamentos() : mapaNivel())
+                    esperado << P::texto(pantalla, par.control)->text().trimmed();
+                esperado << P::resultados(pantalla) << QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+                for (const QString &t : esperado)
+                    QVERIFY2(texto.contains(t), qPrintable(QStringLiteral("«%1» no está en %2").arg(t, nombreDeHoja(e, a))));
+                QProcess info;
+                info.start("pdfinfo", {pdf});
+                QVERIFY(info.waitForFinished(30000));
+                const QString datos = QString::fromUtf8(info.readAllStandardOutput());
+                QVERIFY2(datos.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(datos));
+                const QRegularExpressionMatch tamano = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(datos);
+                QVERIFY(tamano.hasMatch());
+                QVERIFY2(tamano.captured(1).toDouble() > tamano.captured(2).toDouble(), "la hoja va apaisada");
+                ++hojas;
+            }
+        }
+        QCOMPARE(QDir(pdfs.path()).entryList({"*.pdf"}, QDir::Files).size(), hojas);
+        QVERIFY(QFileInfo::exists(QDir(pdfs.path()).filePath(QString::fromUtf8("NIVEL 2 - 06 - José-Núñez.pdf"))));
+        QVERIFY(QFileInfo::exists(QDir(pdfs.path()).filePath(QString::fromUtf8("NIVEL 2 - 08 - Punto.pdf"))));
+    }
+
+    // The window opens on the first tab with athletes; the printed report follows the order on
+    // screen and names the team's folder, not its path; it fits a 1366 x 768 screen.
+    void ventanaDelEquipo()
+    {
+        QTemporaryDir raiz;
+        const QString carpeta = raiz.filePath("Sub-12 Tigres");
+        QVERIFY(QDir().mkpath(carpeta));
+        QByteArray datos;
+        for (const char *nombre : {"Primero", "Segundo", "Tercero"}) {
+            TipoReg r;
+            r.guardar(Campo::Nombre, QString::fromLatin1(nombre));
+            datos += r.bytes();
+        }
+        // level 2: I, SN, III by endurance alone; the overall grade needs all three
+        const char *resistencia[] = {"1.0", "2.5", "1.3"};
+        for (int n = 0; n < 3; ++n) {
+            TipoReg r = TipoReg::desdeBytes(datos.mid(n * 130, 130));
+            r.guardar(Campo::Resistencia, QString::fromLatin1(resistencia[n]));
+            r.guardar(Campo::Velocidad, QStringLiteral("7"));
+            for (Campo c : {Campo::Lagartijas, Campo::Abdominales, Campo::Sentadillas})
+                r.guardar(c, QStringLiteral("25"));
+            datos.replace(n * 130, 130, r.bytes());
+        }
+        QVERIFY(escribirArchivo(QDir(carpeta).filePath("nivel2.dat"), datos));
+        VentanaEquipo equipo(carpeta);
+        QCOMPARE(equipo.pestanaAbierta(), 1);
+        QVERIFY(equipo.windowTitle().contains("Sub-12 Tigres"));
+
+        equipo.tabla(1)->sortByColumn(equipo.tabla(1)->model()->columnCount() - 1, Qt::DescendingOrder);
+        QStringList enPantalla;
+        for (int r = 0; r < 3; ++r)
+            enPantalla << equipo.tabla(1)->model()->index(r, 1).data().toString();
+        QCOMPARE(enPantalla, (QStringList{"Segundo", "Tercero", "Primero"}));
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(raiz.filePath("informe.pdf"));
+        impresora.setPageOrientation(QPageLayout::Landscape);
+        QVERIFY(equipo.imprimirEn(impresora) > 0);
+        QProcess leer;
+        leer.start("pdftotext", {raiz.filePath("informe.pdf"), "-"});
+        if (!leer.waitForFinished(30000))
+            QSKIP("sin pdftotext (paquete poppler-utils) no se lee el informe");
+        const QString texto = QString::fromUtf8(leer.readAllStandardOutput());
+        QVERIFY(texto.indexOf("Segundo") < texto.indexOf("Tercero"));
+        QVERIFY(texto.indexOf("Tercero") < texto.indexOf("Primero"));
+        QVERIFY2(texto.contains("Equipo: Sub-12 Tigres"), qPrintable(texto.left(400)));
+        QVERIFY(!texto.contains(raiz.path()));
+
+        // a 1366 x 768 screen keeps about 700 pixels for a window under its title bar and panel
+        QVERIFY2(equipo.minimumSizeHint().height() <= 700, qPrintable(QString::number(equipo.minimumSizeHint().height())));
+        QVERIFY(equipo.minimumSizeHint().width() <= 1366);
+        const QRect libre = equipo.screen()->availableGeometry();
+        QVERIFY(equipo.height() + 30 <= qMax(libre.height(), equipo.minimumSizeHint().height() + 30));
+    }
+
+    void fechaEnEspanol_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("fecha");
+        QTest::newRow("en_US") << "en_US" << QString::fromUtf8("miércoles, 9 de diciembre de 2026");
+        QTest::newRow("de_DE") << "de_DE" << QString::fromUtf8("miércoles, 9 de diciembre de 2026");
+        QTest::newRow("es_MX") << "es_MX" << QString::fromUtf8("miércoles, 9 de diciembre de 2026");
+        QTest::newRow("C") << "C" << QString::fromUtf8("miércoles, 9 de diciembre de 2026");
+    }
+    void fechaEnEspanol()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, fecha);
+        QCOMPARE(korva::fechaEnEspanol(QDate(2026, 12, 9), QLocale(locale)), fecha);
     }
 };
 

@@ -9,6 +9,15 @@ using namespace korva;
 using P = ProgramaDePrueba;
 
 // "IMPRIMIR" through the real path: Qt's print support, CUPS, a queue that keeps its jobs.
+// What a program printed on its standard output.
+QString salida(const QString &programa, const QStringList &args)
+{
+    QProcess p;
+    p.start(programa, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 class PruebaImpresora : public QObject
 {
     Q_OBJECT
@@ -69,13 +78,6 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
         f.close();
-
-        const auto salida = [](const QString &programa, const QStringList &args) {
-            QProcess p;
-            p.start(programa, args);
-            p.waitForFinished(30000);
-            return QString::fromUtf8(p.readAllStandardOutput());
-        };
 
         // one page, turned the way the sheet fills it most
         const QString info = salida("pdfinfo", {trabajo});
@@ -166,6 +168,37 @@ private slots:
                 QVERIFY(t.contains(QStringLiteral("Resumen del equipo")));
                 QVERIFY(t.contains(QStringLiteral("Atletas: 30")));
             }
+        }
+    }
+
+    // Every athlete's sheet of a tab in one job: one page each, in the order on screen.
+    void hojasDelEquipoEnUnTrabajo()
+    {
+        const QStringList antes = trabajos();
+        QTemporaryDir dir;
+        QByteArray datos;
+        for (int n = 1; n <= 12; ++n) {
+            TipoReg r;
+            r.guardar(Campo::Nombre, QStringLiteral("Hoja Núñez %1").arg(n));
+            r.guardar(Campo::Edad, QStringLiteral("10"));
+            r.guardar(Campo::Resistencia, QStringLiteral("1,25"));
+            datos += r.bytes();
+        }
+        QFile f(dir.filePath("nivel2.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size());
+        f.close();
+        VentanaEquipo equipo(dir.path());
+        QCOMPARE(equipo.pestanaAbierta(), 1);
+        QPrinter impresora(QPrinterInfo::defaultPrinter(), QPrinter::ScreenResolution);
+        QCOMPARE(equipo.imprimirHojasEn(impresora), 12);
+
+        const QString trabajo = trabajoNuevo(antes);
+        QVERIFY2(!trabajo.isEmpty(), "la cola no recibió un trabajo nuevo");
+        QCOMPARE(salida("pdfinfo", {trabajo}).contains(QRegularExpression("Pages:\\s+12\\n")), true);
+        for (int pagina : {1, 12}) {
+            const QString t = salida("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), trabajo, "-"});
+            QVERIFY2(t.contains(QStringLiteral("Hoja Núñez %1").arg(pagina)), qPrintable(t.left(200)));
+            QVERIFY(t.contains(QStringLiteral("EVALUACION INDIVIDUAL")));
         }
     }
 };

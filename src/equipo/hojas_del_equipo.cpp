@@ -1,0 +1,65 @@
+#include "equipo/hojas_del_equipo.h"
+
+#include "equipo/exportar.h"
+#include "nucleo/comun/archivos_del_sistema.h"
+#include "pantallas/hoja/hoja_de_registro.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace korva {
+
+std::vector<Hoja> hojasDelEquipo(const Equipo &equipo, const QDate &fecha)
+{
+    std::vector<Hoja> hojas;
+    hojas.reserve(equipo.atletas.size());
+    for (const Atleta &a : equipo.atletas)
+        hojas.push_back(hojaDeRegistro(equipo.archivo, a.datos, fecha));
+    return hojas;
+}
+
+QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta)
+{
+    // "NIVEL 2 (10-11 años)" is "NIVEL 2"; "FUNDAMENTOS TECNICOS" stays whole.
+    const QString titulo = QString::fromUtf8(equipo.archivo.titulo);
+    const QString equipoCorto = titulo.section(QStringLiteral(" ("), 0, 0).trimmed();
+    QString nombre;
+    for (const QChar c : atleta.datos.value(0).simplified()) {
+        if (c == QLatin1Char('"'))
+            nombre += QLatin1Char('\'');
+        else if (QStringLiteral("/\\:*?<>|").contains(c) || c.category() == QChar::Other_Control)
+            nombre += QLatin1Char('-');
+        else
+            nombre += c;
+    }
+    while (!nombre.isEmpty() && (nombre.endsWith(QLatin1Char('.')) || nombre.endsWith(QLatin1Char(' '))))
+        nombre.chop(1);
+    while (nombre.startsWith(QLatin1Char('.')))
+        nombre.remove(0, 1);
+    if (nombre.trimmed().isEmpty())
+        nombre = QStringLiteral("sin nombre");
+    return QStringLiteral("%1 - %2 - %3.pdf").arg(equipoCorto).arg(atleta.numero, 2, 10, QLatin1Char('0')).arg(nombre);
+}
+
+ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta, const QDate &fecha)
+{
+    using R = ResultadoDe<int>;
+    if (const Resultado leido = equiposLeidos({&equipo}); !leido)
+        return R::falla(leido);
+    if (!QFileInfo(carpeta).isDir())
+        return R::falla(QStringLiteral("la carpeta «%1» no existe").arg(QDir::toNativeSeparators(carpeta)));
+    const QPageSize papel = papelPredeterminado();
+    int hechas = 0;
+    for (const Atleta &a : equipo.atletas) {
+        const QString nombre = nombreDeHoja(equipo, a);
+        const ResultadoDe<QByteArray> pdf =
+            hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, fecha)}, papel, nombre.chopped(4));
+        const Resultado r = pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
+        if (!r)
+            return R::falla(QStringLiteral("«%1»: %2").arg(nombre, r.razon()));
+        ++hechas;
+    }
+    return R::exito(hechas);
+}
+
+}  // namespace korva

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "nucleo/comun/resultado.h"
+#include "nucleo/informe/equipo.h"
+#include "pantallas/base/escritorio.h"
+
+#include <QDate>
+
+#include <vector>
+
+namespace korva {
+
+// The evaluation sheet of every athlete of a team, in the order given, as "IMPRIMIR" prints
+// each on its screen.
+std::vector<Hoja> hojasDelEquipo(const Equipo &equipo, const QDate &fecha = QDate::currentDate());
+
+// The name of an athlete's PDF: the team's heading, the record number and the name, e.g.
+// "NIVEL 2 - 03 - José Núñez.pdf", with nothing that a file system would refuse (slashes,
+// colons, quotes, control characters, a trailing dot).
+QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta);
+
+// One PDF per athlete in the folder, each put in place whole, as the exports are; an
+// existing file of the same name is replaced. Carries how many were written.
+ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
+                                   const QDate &fecha = QDate::currentDate());
+
+}  // namespace korva

@@ -3,6 +3,7 @@
 // Run from the build folder: bench/korva4_bench
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
+#include "equipo/hojas_del_equipo.h"
 #include "equipo/ventana_equipo.h"
 #include "apoyo/escritorio_falso.h"
 
@@ -176,6 +177,12 @@ int main(int argc, char *argv[])
         if (!informe.exportarHoja(trabajos.filePath(QStringLiteral("equipo.xlsx")), true))
             qFatal("no se escribió la hoja de cálculo");
     });
+    // Every athlete's sheet of a full file as one PDF each.
+    QTemporaryDir hojasDir;
+    const auto hojasPdf = veces(11, [&] {
+        if (!guardarHojasEnPdf(informe.equipo(1), hojasDir.path()))
+            qFatal("no se guardaron las hojas");
+    });
 
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
@@ -198,5 +205,6 @@ int main(int argc, char *argv[])
     std::printf("  five tabs read, scored, shown   %8.3f ms   (target 20 ms)\n", mediana(pestanas));
     std::printf("  (of which read and scored      %8.3f ms)\n", mediana(soloLeer));
     std::printf("  the five sheets as .xlsx        %8.3f ms   (target 100 ms)\n", mediana(xlsx));
+    std::printf("  30 sheets, one PDF each         %8.3f ms   (target 1000 ms)\n", mediana(hojasPdf));
     return 0;
 }

@@ -12,7 +12,9 @@ void DelegadoTexto::paint(QPainter *p, const QStyleOptionViewItem &opcion, const
         p->fillRect(opcion.rect, opcion.palette.highlight());
     else if (opcion.features & QStyleOptionViewItem::Alternate)
         p->fillRect(opcion.rect, opcion.palette.alternateBase());
-    p->setPen(opcion.palette.color(elegida ? QPalette::HighlightedText : QPalette::Text));
+    const QVariant color = indice.data(Qt::ForegroundRole);
+    p->setPen(!elegida && color.isValid() ? color.value<QColor>()
+                                          : opcion.palette.color(elegida ? QPalette::HighlightedText : QPalette::Text));
     const QString texto = indice.data().toString();
     if (texto.isEmpty())
         return;

@@ -59,7 +59,8 @@ private:
 };
 
 // The bytes of the workbook, made in a folder of our own that nobody else can enter.
-ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos)
+ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
+                                     const std::vector<const Comparacion *> &comparaciones)
 {
     using R = ResultadoDe<QByteArray>;
     QTemporaryDir obra;
@@ -76,25 +77,25 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos)
             return R::falla(razonXlsx(LXW_ERROR_CREATING_XLSX_FILE, errno));
         lxw_format *negrita = workbook_add_format(libro);
         format_set_bold(negrita);
-        for (const Equipo *e : equipos) {
+        for (std::size_t i = 0; i < equipos.size(); ++i) {
+            const Equipo *e = equipos[i];
+            const TablaEquipo tabla = tablaDeEquipo(*e, i < comparaciones.size() ? comparaciones[i] : nullptr);
             const QByteArray nombre = QString::fromUtf8(e->archivo.titulo).left(31).toUtf8();
             lxw_worksheet *hoja = workbook_add_worksheet(libro, nombre.constData());
             if (!hoja) {
                 workbook_close(libro);
                 return R::falla(QStringLiteral("no se pudo añadir la hoja «%1»").arg(QString::fromUtf8(nombre)));
             }
-            const QStringList columnas = columnasDatos(e->archivo) + columnasResultados(e->archivo);
-            for (int c = 0; c < columnas.size(); ++c)
-                worksheet_write_string(hoja, 0, lxw_col_t(c), columnas[c].toUtf8().constData(), negrita);
+            for (int c = 0; c < tabla.columnas.size(); ++c)
+                worksheet_write_string(hoja, 0, lxw_col_t(c), tabla.columnas[c].toUtf8().constData(), negrita);
             worksheet_set_column(hoja, 1, 1, 30, nullptr);
             lxw_row_t fila = 1;
-            for (const Atleta &a : e->atletas) {
-                const QStringList textos = celdas(a);
+            for (const QStringList &textos : tabla.filas) {
                 for (int c = 0; c < textos.size(); ++c) {
                     const QString &t = textos[c];
                     if (t.trimmed().isEmpty())
                         continue;
-                    const auto numero = esColumnaNumerica(e->archivo, c) ? comoNumero(t) : std::nullopt;
+                    const auto numero = tabla.tipos[std::size_t(c)] == TipoColumna::Numero ? comoNumero(t) : std::nullopt;
                     if (numero)
                         worksheet_write_number(hoja, fila, lxw_col_t(c), *numero, nullptr);
                     else
@@ -125,11 +126,12 @@ Resultado equiposLeidos(const std::vector<const Equipo *> &equipos)
     return Resultado::exito();
 }
 
-Resultado exportarXlsx(const QString &ruta, const std::vector<const Equipo *> &equipos)
+Resultado exportarXlsx(const QString &ruta, const std::vector<const Equipo *> &equipos,
+                       const std::vector<const Comparacion *> &comparaciones)
 {
     if (const Resultado leidos = equiposLeidos(equipos); !leidos)
         return leidos;
-    const ResultadoDe<QByteArray> libro = componerXlsx(equipos);
+    const ResultadoDe<QByteArray> libro = componerXlsx(equipos, comparaciones);
     if (!libro)
         return Resultado::falla(libro);
     return escribirArchivoEntero(ruta, libro.valor());
@@ -148,8 +150,9 @@ QString sinFormula(const QString &texto)
     return QLatin1Char('\'') + texto;
 }
 
-Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &locale)
+Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &locale, const Comparacion *comparacion)
 {
+    const TablaEquipo tabla = tablaDeEquipo(equipo, comparacion);
     if (const Resultado leido = equiposLeidos({&equipo}); !leido)
         return leido;
     const QChar sep = separadorCsv(locale);
@@ -163,14 +166,13 @@ Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &
     };
     QString texto;
     QStringList cabecera;
-    for (const QString &c : columnasDatos(equipo.archivo) + columnasResultados(equipo.archivo))
+    for (const QString &c : tabla.columnas)
         cabecera << campo(c);
     texto += cabecera.join(sep) + QStringLiteral("\r\n");
-    for (const Atleta &a : equipo.atletas) {
-        const QStringList textos = celdas(a);
+    for (const QStringList &textos : tabla.filas) {
         QStringList fila;
         for (int c = 0; c < textos.size(); ++c) {
-            const auto numero = esColumnaNumerica(equipo.archivo, c) ? comoNumero(textos[c]) : std::nullopt;
+            const auto numero = tabla.tipos[std::size_t(c)] == TipoColumna::Numero ? comoNumero(textos[c]) : std::nullopt;
             fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
         }
         texto += fila.join(sep) + QStringLiteral("\r\n");

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace korva {
 
 // What "SN" and "Sin nivel" mean, under the chart on screen and on paper.
@@ -12,14 +14,16 @@ inline const QString LeyendaGrados = QStringLiteral(
 
 // The bar chart of the summary: how many athletes got each overall grade, I to SN, and
 // those with none, each bar with its count. Drawn the same on screen and on paper.
-void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, const QFont &letra);
+// With the summary of a saved evaluation, its bars stand beside today's.
+void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, const QFont &letra,
+                    const Resumen *antes = nullptr);
 
 class GraficaGrados : public QWidget
 {
     Q_OBJECT
 public:
     explicit GraficaGrados(QWidget *padre = nullptr);
-    void ponerResumen(const Resumen &resumen);
+    void ponerResumen(const Resumen &resumen, std::optional<Resumen> antes = std::nullopt);
     QSize sizeHint() const override { return {420, 190}; }
 
 protected:
@@ -27,6 +31,7 @@ protected:
 
 private:
     Resumen m_resumen;
+    std::optional<Resumen> m_antes;
 };
 
 }  // namespace korva

@@ -29,7 +29,7 @@ QString fechaEnEspanol(const QDate &fecha, const QLocale &locale)
     return espanol.toString(fecha, QLocale::LongFormat);
 }
 
-int pintarInforme(QPrinter &impresora, const Equipo &equipo)
+int pintarInforme(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &tabla, const Comparacion *comparacion)
 {
     QPainter p;
     if (!p.begin(&impresora))
@@ -40,14 +40,14 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
     const QFontMetricsF fmNormal(normal, &impresora), fmCabecera(cabecera, &impresora), fmTitulo(titulo, &impresora);
 
     // The columns share the width in proportion to what they hold.
-    const QStringList columnas = columnasDatos(equipo.archivo) + columnasResultados(equipo.archivo);
+    const QStringList &columnas = tabla.columnas;
     std::vector<double> anchos(std::size_t(columnas.size()));
     for (int c = 0; c < columnas.size(); ++c) {
         double w = 0;
         for (const QString &palabra : columnas[c].split(QLatin1Char(' ')))
             w = qMax(w, fmCabecera.horizontalAdvance(palabra));
-        for (const Atleta &a : equipo.atletas)
-            w = qMax(w, fmNormal.horizontalAdvance(celdas(a).value(c)));
+        for (const QStringList &fila : tabla.filas)
+            w = qMax(w, fmNormal.horizontalAdvance(fila.value(c)));
         anchos[std::size_t(c)] = w + fmNormal.averageCharWidth() * 1.5;
     }
     double total = 0;
@@ -99,12 +99,11 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
 
     // the table, its header row again on every page
     filaDeCabecera();
-    for (const Atleta &a : equipo.atletas) {
+    for (const QStringList &textos : tabla.filas) {
         if (y + altoFila > fondo) {
             paginaNueva();
             filaDeCabecera();
         }
-        const QStringList textos = celdas(a);
         double x = pagina.left();
         p.setFont(normal);
         for (int c = 0; c < textos.size(); ++c) {
@@ -119,7 +118,12 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
 
     // the summary and its chart, on one page, with what SN and "Sin nivel" mean
     const Resumen resumen = resumir(equipo);
-    const QStringList lineas = textoResumen(equipo, resumen);
+    QStringList lineas = textoResumen(equipo, resumen);
+    std::optional<Resumen> resumenAntes;
+    if (comparacion) {
+        lineas << textoCambiosMedios(*comparacion, equipo);
+        resumenAntes = resumir(comparacion->antes);
+    }
     const double altoGrafica = qMin(pagina.height() * 0.35, fmNormal.height() * 14);
     const double altoResumen = fmTitulo.height() * 2 + fmNormal.height() * 1.4 * (lineas.size() + 1) + altoGrafica;
     if (y + altoResumen > fondo)
@@ -134,7 +138,8 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo)
         p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter, l);
         y += fmNormal.height() * 1.4;
     }
-    dibujarGrafica(p, QRectF(pagina.left(), y, qMin(pagina.width(), altoGrafica * 2.4), altoGrafica), resumen, normal);
+    dibujarGrafica(p, QRectF(pagina.left(), y, qMin(pagina.width(), altoGrafica * 2.4), altoGrafica), resumen, normal,
+                   resumenAntes ? &*resumenAntes : nullptr);
     y += altoGrafica + fmNormal.height() * 0.4;
     p.setFont(pie);
     p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);

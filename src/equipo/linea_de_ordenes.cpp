@@ -2,6 +2,10 @@
 
 #include "equipo/exportar.h"
 #include "equipo/hojas_del_equipo.h"
+#include "nucleo/evaluaciones/escritura_de_registros.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
+
+#include <QFile>
 #include "nucleo/registros/def_archivo.h"
 
 #include <QDir>
@@ -34,12 +38,30 @@ LineaDeOrdenes::LineaDeOrdenes()
       m_hojas(QStringLiteral("hojas"),
               QStringLiteral("Guarda sin abrir la ventana la hoja de evaluación de cada atleta en PDF, una por "
                              "atleta, en la carpeta dada (de las cinco pestañas, o de la de --pestana)."),
-              QStringLiteral("carpeta"))
+              QStringLiteral("carpeta")),
+      m_guardarEvaluacion(QStringLiteral("guardar-evaluacion"),
+                          QStringLiteral("Guarda los cinco archivos de hoy como una evaluación, en "
+                                         "Evaluaciones/AAAA-MM-DD y la etiqueta (que puede ser \"\")."),
+                          QStringLiteral("etiqueta")),
+      m_compararCon(QStringLiteral("comparar-con"),
+                    QStringLiteral("Con --exportar: la exportación lleva la comparación con esa evaluación guardada "
+                                   "(el nombre de su carpeta en Evaluaciones)."),
+                    QStringLiteral("nombre")),
+      m_nuevaEvaluacion(QStringLiteral("nueva-evaluacion"),
+                        QStringLiteral("Guarda la evaluación actual (con la etiqueta de --guardar-evaluacion, si se da) "
+                                       "y deja en blanco las pruebas de todos los atletas; nombres y edades se quedan. "
+                                       "No se hace si KORVA 4 está abierto en la carpeta.")),
+      m_importar(QStringLiteral("importar"),
+                 QStringLiteral("Importa los atletas de un archivo CSV o de texto (un nombre por fila, la edad en la "
+                                "segunda columna si la hay) en los registros libres de la pestaña de --pestana. No se "
+                                "hace si KORVA 4 está abierto en la carpeta."),
+                 QStringLiteral("archivo"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
                        "exportación y la impresión. Sin una acción abre su ventana."));
-    m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas});
+    m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas, m_guardarEvaluacion, m_compararCon,
+                         m_nuevaEvaluacion, m_importar});
 }
 
 bool LineaDeOrdenes::leer(const QStringList &argumentos)
@@ -49,7 +71,10 @@ bool LineaDeOrdenes::leer(const QStringList &argumentos)
 
 bool LineaDeOrdenes::conVentana() const
 {
-    return !m_parser.isSet(m_ayuda) && !m_parser.isSet(m_exportar) && !m_parser.isSet(m_hojas);
+    for (const QCommandLineOption *o : {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar})
+        if (m_parser.isSet(*o))
+            return false;
+    return true;
 }
 
 bool LineaDeOrdenes::dibuja() const
@@ -72,12 +97,58 @@ int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
         errores << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
         return 2;
     }
-    int codigo = 0;
-    if (m_parser.isSet(m_exportar))
+    int codigo = evaluaciones(salida, errores);
+    if (codigo == 0 && m_parser.isSet(m_exportar))
         codigo = exportar(salida, errores);
     if (codigo == 0 && m_parser.isSet(m_hojas))
         codigo = hojas(salida, errores);
     return codigo;
+}
+
+int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
+{
+    const QString etiqueta = m_parser.value(m_guardarEvaluacion);
+    if (m_parser.isSet(m_nuevaEvaluacion)) {
+        const ResultadoDe<QString> r = nuevaEvaluacion(carpeta(), etiqueta);
+        if (!r) {
+            errores << QStringLiteral("korva4-equipo: no se empezó una nueva evaluación.\nMotivo: %1\n").arg(r.razon());
+            return 1;
+        }
+        salida << QStringLiteral("Evaluación guardada en «%1»; las pruebas están en blanco.\n")
+                      .arg(QDir::toNativeSeparators(r.valor()));
+    } else if (m_parser.isSet(m_guardarEvaluacion)) {
+        const ResultadoDe<QString> r = guardarEvaluacion(carpeta(), etiqueta);
+        if (!r) {
+            errores << QStringLiteral("korva4-equipo: no se guardó la evaluación.\nMotivo: %1\n").arg(r.razon());
+            return 1;
+        }
+        salida << QStringLiteral("Evaluación guardada en «%1».\n").arg(QDir::toNativeSeparators(r.valor()));
+    }
+    if (m_parser.isSet(m_importar)) {
+        int pestana = -1;
+        if (!pestanaPedida(pestana, errores))
+            return 2;
+        if (pestana < 0) {
+            errores << QStringLiteral("korva4-equipo: indique con --pestana dónde se importan los atletas.\n");
+            return 2;
+        }
+        const QString ruta = m_parser.value(m_importar);
+        QFile f(ruta);
+        if (!f.open(QIODevice::ReadOnly)) {
+            errores << QStringLiteral("korva4-equipo: no se pudo leer «%1».\n").arg(QDir::toNativeSeparators(ruta));
+            return 1;
+        }
+        const std::vector<AtletaImportado> lista = leerLista(textoDeLista(f.readAll()));
+        const ResultadoDe<int> r = importarAtletas(carpeta(), DefArchivos[std::size_t(pestana)], lista);
+        if (!r) {
+            errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
+            return 1;
+        }
+        salida << QStringLiteral("%1 atletas importados en «%2».\n")
+                      .arg(r.valor())
+                      .arg(QString::fromLatin1(DefArchivos[std::size_t(pestana)].archivo));
+    }
+    return 0;
 }
 
 bool LineaDeOrdenes::pestanaPedida(int &pestana, QTextStream &errores) const
@@ -137,14 +208,33 @@ int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
         return 2;
     }
 
+    QString evaluacion;
+    if (m_parser.isSet(m_compararCon)) {
+        evaluacion = m_parser.value(m_compararCon);
+        if (!evaluacionesGuardadas(carpeta()).contains(evaluacion)) {
+            errores << QStringLiteral("korva4-equipo: no hay ninguna evaluación guardada «%1»; las guardadas son: %2\n")
+                           .arg(evaluacion, evaluacionesGuardadas(carpeta()).join(QStringLiteral(", ")));
+            return 2;
+        }
+    }
     std::vector<Equipo> equipos;
+    std::vector<Comparacion> comparaciones;
     for (std::size_t i = 0; i < DefArchivos.size(); ++i)
-        if (pestana < 0 || int(i) == pestana)
+        if (pestana < 0 || int(i) == pestana) {
             equipos.push_back(leerEquipo(carpeta(), DefArchivos[i]));
+            if (!evaluacion.isEmpty())
+                comparaciones.push_back(
+                    comparar(leerEquipo(carpetaDeEvaluacion(carpeta(), evaluacion), DefArchivos[i]), equipos.back(), evaluacion));
+        }
     std::vector<const Equipo *> punteros;
-    for (const Equipo &e : equipos)
-        punteros.push_back(&e);
-    const Resultado r = extension == QLatin1String("csv") ? exportarCsv(ruta, equipos.front()) : exportarXlsx(ruta, punteros);
+    std::vector<const Comparacion *> conComparacion;
+    for (std::size_t i = 0; i < equipos.size(); ++i) {
+        punteros.push_back(&equipos[i]);
+        conComparacion.push_back(i < comparaciones.size() ? &comparaciones[i] : nullptr);
+    }
+    const Resultado r = extension == QLatin1String("csv")
+        ? exportarCsv(ruta, equipos.front(), QLocale(), conComparacion.front())
+        : exportarXlsx(ruta, punteros, conComparacion);
     if (!r) {
         errores << QStringLiteral("korva4-equipo: no se pudo guardar «%1».\nMotivo: %2\n").arg(nativa, r.razon());
         return 1;

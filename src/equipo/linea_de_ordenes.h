@@ -29,6 +29,7 @@ public:
 private:
     int exportar(QTextStream &salida, QTextStream &errores);
     int hojas(QTextStream &salida, QTextStream &errores);
+    int evaluaciones(QTextStream &salida, QTextStream &errores);
     // The tab of --pestana (-1: all); false, with the reason said, for an unknown one.
     bool pestanaPedida(int &pestana, QTextStream &errores) const;
 
@@ -38,6 +39,10 @@ private:
     QCommandLineOption m_exportar;
     QCommandLineOption m_pestana;
     QCommandLineOption m_hojas;
+    QCommandLineOption m_guardarEvaluacion;
+    QCommandLineOption m_compararCon;
+    QCommandLineOption m_nuevaEvaluacion;
+    QCommandLineOption m_importar;
 };
 
 // The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.

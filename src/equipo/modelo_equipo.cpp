@@ -1,5 +1,6 @@
 #include "equipo/modelo_equipo.h"
 
+#include <QColor>
 #include <QFontMetrics>
 #include <QSet>
 
@@ -7,18 +8,17 @@ namespace korva {
 
 ModeloEquipo::ModeloEquipo(QObject *padre) : QAbstractTableModel(padre) {}
 
-void ModeloEquipo::ponerEquipo(Equipo equipo)
+void ModeloEquipo::ponerEquipo(Equipo equipo, std::optional<Comparacion> comparacion)
 {
     beginResetModel();
     m_equipo = std::move(equipo);
-    m_columnas = columnasDatos(m_equipo.archivo) + columnasResultados(m_equipo.archivo);
-    m_celdas.clear();
+    m_comparacion = std::move(comparacion);
+    m_tabla = tablaDeEquipo(m_equipo, m_comparacion ? &*m_comparacion : nullptr);
     m_claves.clear();
-    for (const Atleta &a : m_equipo.atletas) {
-        m_celdas.push_back(celdas(a));
+    for (const QStringList &fila : m_tabla.filas) {
         std::vector<QVariant> claves;
-        for (int c = 0; c < m_celdas.back().size(); ++c)
-            claves.push_back(claveDeOrden(c, m_celdas.back()[c]));
+        for (int c = 0; c < fila.size(); ++c)
+            claves.push_back(claveDeOrden(c, fila[c]));
         m_claves.push_back(std::move(claves));
     }
     endResetModel();
@@ -26,17 +26,17 @@ void ModeloEquipo::ponerEquipo(Equipo equipo)
 
 int ModeloEquipo::rowCount(const QModelIndex &padre) const
 {
-    return padre.isValid() ? 0 : int(m_equipo.atletas.size());
+    return padre.isValid() ? 0 : int(m_tabla.filas.size());
 }
 
 int ModeloEquipo::columnCount(const QModelIndex &padre) const
 {
-    return padre.isValid() ? 0 : int(m_columnas.size());
+    return padre.isValid() ? 0 : int(m_tabla.columnas.size());
 }
 
 bool ModeloEquipo::esColumnaDeGrado(int columna) const
 {
-    return korva::esColumnaDeGrado(m_equipo.archivo, columna);
+    return m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Grado;
 }
 
 QVariant ModeloEquipo::claveDeOrden(int columna, const QString &t) const
@@ -45,7 +45,7 @@ QVariant ModeloEquipo::claveDeOrden(int columna, const QString &t) const
         return {};
     if (esColumnaDeGrado(columna))
         return ordenDeGrado(t);
-    if (esColumnaNumerica(m_equipo.archivo, columna))
+    if (m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Numero)
         if (const auto v = comoNumero(t))
             return *v;
     return t;
@@ -56,12 +56,12 @@ std::vector<int> ModeloEquipo::anchos(const QFontMetrics &fm) const
     // Only the longest texts of a column are measured: in a column of numbers or grades
     // the longest is the widest, and in the names nearly so.
     std::vector<int> a;
-    for (int c = 0; c < m_columnas.size(); ++c) {
+    for (int c = 0; c < m_tabla.columnas.size(); ++c) {
         qsizetype largo = 0;
-        for (const QStringList &fila : m_celdas)
+        for (const QStringList &fila : m_tabla.filas)
             largo = std::max(largo, fila[c].size());
-        QSet<QString> medir{m_columnas[c]};
-        for (const QStringList &fila : m_celdas)
+        QSet<QString> medir{m_tabla.columnas[c]};
+        for (const QStringList &fila : m_tabla.filas)
             if (fila[c].size() + (c == 1 ? 3 : 0) >= largo)
                 medir.insert(fila[c]);
         int w = 0;
@@ -79,6 +79,17 @@ QVariant ModeloEquipo::data(const QModelIndex &indice, int rol) const
     switch (rol) {
     case Qt::DisplayRole:
         return texto(indice.row(), indice.column());
+    case Qt::ForegroundRole: {
+        // how an athlete went since the saved evaluation, in colour at a glance
+        if (indice.column() < m_tabla.columnasPropias)
+            return {};
+        const QString t = texto(indice.row(), indice.column());
+        if (t.startsWith(QLatin1Char('+')) || t == evolucion::Mejora)
+            return QColor(0, 130, 0);
+        if ((t.startsWith(QLatin1Char('-')) && t.size() > 1) || t == evolucion::Baja)
+            return QColor(200, 0, 0);
+        return {};
+    }
     case Qt::TextAlignmentRole:
         return indice.column() == 1 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
     case RolOrden:
@@ -93,7 +104,7 @@ QVariant ModeloEquipo::headerData(int seccion, Qt::Orientation orientacion, int 
     if (rol != Qt::DisplayRole)
         return {};
     if (orientacion == Qt::Horizontal)
-        return m_columnas.value(seccion);
+        return m_tabla.columnas.value(seccion);
     return {};
 }
 

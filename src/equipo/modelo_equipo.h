@@ -2,6 +2,7 @@
 
 #include "nucleo/calificacion/grado.h"
 #include "nucleo/informe/equipo.h"
+#include "nucleo/informe/tabla_equipo.h"
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
@@ -19,8 +20,11 @@ public:
     static constexpr int RolOrden = Qt::UserRole;
 
     explicit ModeloEquipo(QObject *padre = nullptr);
-    void ponerEquipo(Equipo equipo);
+    // The team, and its comparison with a saved evaluation when one is chosen.
+    void ponerEquipo(Equipo equipo, std::optional<Comparacion> comparacion = std::nullopt);
     const Equipo &equipo() const { return m_equipo; }
+    const std::optional<Comparacion> &comparacion() const { return m_comparacion; }
+    const TablaEquipo &tabla() const { return m_tabla; }
 
     int rowCount(const QModelIndex &padre = {}) const override;
     int columnCount(const QModelIndex &padre = {}) const override;
@@ -28,7 +32,7 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol = Qt::DisplayRole) const override;
 
     // The text of a cell, as shown.
-    QString texto(int fila, int columna) const { return m_celdas[std::size_t(fila)].value(columna); }
+    QString texto(int fila, int columna) const { return m_tabla.filas[std::size_t(fila)].value(columna); }
     // Whether a column holds grades (I to SN).
     bool esColumnaDeGrado(int columna) const;
     // The width each column needs for its header and its texts, in the font given.
@@ -38,10 +42,10 @@ private:
     QVariant claveDeOrden(int columna, const QString &texto) const;
 
     Equipo m_equipo;
-    QStringList m_columnas;
+    std::optional<Comparacion> m_comparacion;
+    TablaEquipo m_tabla;
     // Each row's texts and sort keys, made once when the team is put in: the view asks for
     // them again on every paint and every comparison of a sort.
-    std::vector<QStringList> m_celdas;
     std::vector<std::vector<QVariant>> m_claves;
 };
 

@@ -4,6 +4,7 @@
 #include "equipo/exportar.h"
 #include "equipo/grafica_grados.h"
 #include "equipo/hojas_del_equipo.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
 #include "equipo/impresion.h"
 
 #include <QDir>
@@ -24,6 +25,12 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace korva {
@@ -102,6 +109,13 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWind
     archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this, &VentanaEquipo::imprimir);
     archivo->addSeparator();
     archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu *evaluaciones = menuBar()->addMenu(QStringLiteral("&Evaluaciones"));
+    evaluaciones->addAction(QStringLiteral("&Guardar evaluación…"), QKeySequence::Save, this,
+                            &VentanaEquipo::preguntarGuardarEvaluacion);
+    evaluaciones->addAction(QStringLiteral("&Comparar con…"), this, &VentanaEquipo::preguntarComparacion);
+    evaluaciones->addSeparator();
+    evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, &VentanaEquipo::preguntarNuevaEvaluacion);
+    evaluaciones->addAction(QStringLiteral("&Importar atletas…"), this, &VentanaEquipo::preguntarImportacion);
     QMenu *menuDeHojas = menuBar()->addMenu(QStringLiteral("&Hojas de evaluación"));
     for (QMenu *m : {menuDeHojas, menuHojas}) {
         m->addAction(QStringLiteral("Imprimir las hojas…"), this, &VentanaEquipo::imprimirHojas);
@@ -140,6 +154,7 @@ void VentanaEquipo::abrirCarpeta(const QString &carpeta)
     setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombre));
     m_carpetaEtiqueta->setText(QStringLiteral("Carpeta de registros: %1").arg(QDir::toNativeSeparators(m_carpeta)));
     recordarCarpeta();
+    m_comparadaCon.clear();
     leer();
     // It opens on the first tab that has athletes.
     for (int i = 0; i < int(m_pestanas.size()); ++i)
@@ -241,9 +256,18 @@ VentanaEquipo::Pestana &VentanaEquipo::leida(int i)
         }
         p.aviso->setVisible(!p.aviso->text().isEmpty());
         const Resumen r = resumir(e);
-        p.resumen->setText(textoResumen(e, r).join(QLatin1Char('\n')));
-        p.grafica->ponerResumen(r);
-        p.modelo->ponerEquipo(std::move(e));
+        QStringList lineas = textoResumen(e, r);
+        std::optional<Comparacion> comparacion;
+        if (!m_comparadaCon.isEmpty()) {
+            const Equipo antes = leerEquipo(carpetaDeEvaluacion(m_carpeta, m_comparadaCon), DefArchivos[std::size_t(i)]);
+            comparacion = comparar(antes, e, m_comparadaCon);
+            lineas << textoCambiosMedios(*comparacion, e);
+            p.grafica->ponerResumen(r, resumir(antes));
+        } else {
+            p.grafica->ponerResumen(r);
+        }
+        p.resumen->setText(lineas.join(QLatin1Char('\n')));
+        p.modelo->ponerEquipo(std::move(e), std::move(comparacion));
         // Widths from the texts themselves: asking the view to measure every cell costs
         // more than reading and scoring the file.
         const std::vector<int> anchos = p.modelo->anchos(p.tabla->fontMetrics());
@@ -282,15 +306,24 @@ QString VentanaEquipo::aviso(int pestana)
 Resultado VentanaEquipo::exportarHoja(const QString &ruta, bool todas)
 {
     std::vector<const Equipo *> equipos;
+    std::vector<const Comparacion *> comparaciones;
     for (int i = 0; i < int(m_pestanas.size()); ++i)
-        if (todas || i == pestanaAbierta())
+        if (todas || i == pestanaAbierta()) {
             equipos.push_back(&equipo(i));
-    return exportarXlsx(ruta, equipos);
+            comparaciones.push_back(comparacion(i));
+        }
+    return exportarXlsx(ruta, equipos, comparaciones);
 }
 
 Resultado VentanaEquipo::exportarCsv(const QString &ruta)
 {
-    return korva::exportarCsv(ruta, equipo(pestanaAbierta()));
+    return korva::exportarCsv(ruta, equipo(pestanaAbierta()), QLocale(), comparacion(pestanaAbierta()));
+}
+
+const Comparacion *VentanaEquipo::comparacion(int pestana)
+{
+    const std::optional<Comparacion> &c = leida(pestana).modelo->comparacion();
+    return c ? &*c : nullptr;
 }
 
 Equipo VentanaEquipo::equipoEnOrden(int pestana)
@@ -298,14 +331,188 @@ Equipo VentanaEquipo::equipoEnOrden(int pestana)
     Pestana &p = leida(pestana);
     Equipo e = p.modelo->equipo();
     e.atletas.clear();
-    for (int fila = 0; fila < p.orden->rowCount(); ++fila)
-        e.atletas.push_back(p.modelo->equipo().atletas[std::size_t(p.orden->mapToSource(p.orden->index(fila, 0)).row())]);
+    for (int fila = 0; fila < p.orden->rowCount(); ++fila) {
+        const std::size_t n = std::size_t(p.orden->mapToSource(p.orden->index(fila, 0)).row());
+        if (n < p.modelo->equipo().atletas.size())  // not an athlete who is no longer there
+            e.atletas.push_back(p.modelo->equipo().atletas[n]);
+    }
     return e;
+}
+
+TablaEquipo VentanaEquipo::tablaEnOrden(int pestana)
+{
+    Pestana &p = leida(pestana);
+    TablaEquipo t = p.modelo->tabla();
+    t.filas.clear();
+    for (int fila = 0; fila < p.orden->rowCount(); ++fila)
+        t.filas.push_back(p.modelo->tabla().filas[std::size_t(p.orden->mapToSource(p.orden->index(fila, 0)).row())]);
+    return t;
 }
 
 int VentanaEquipo::imprimirEn(QPrinter &impresora)
 {
-    return pintarInforme(impresora, equipoEnOrden(pestanaAbierta()));
+    const int i = pestanaAbierta();
+    return pintarInforme(impresora, equipo(i), tablaEnOrden(i), comparacion(i));
+}
+
+void VentanaEquipo::compararCon(const QString &evaluacion)
+{
+    m_comparadaCon = evaluacion;
+    leer();
+    statusBar()->showMessage(evaluacion.isEmpty() ? QStringLiteral("Sin comparación.")
+                                                  : QStringLiteral("Comparado con la evaluación «%1».").arg(evaluacion));
+}
+
+void VentanaEquipo::preguntarComparacion()
+{
+    const QStringList guardadas = evaluacionesGuardadas(m_carpeta);
+    if (guardadas.isEmpty()) {
+        decir(QStringLiteral("Todavía no hay evaluaciones guardadas en esta carpeta.\n\n"
+                             "Use «Guardar evaluación…» al terminar de evaluar al equipo."));
+        return;
+    }
+    const QString ninguna = QStringLiteral("(sin comparación)");
+    bool ok = false;
+    const QString elegida = QInputDialog::getItem(this, QStringLiteral("Comparar con una evaluación guardada"),
+                                                  QStringLiteral("Evaluación:"), QStringList{guardadas} << ninguna, 0,
+                                                  false, &ok);
+    if (ok)
+        compararCon(elegida == ninguna ? QString() : elegida);
+}
+
+void VentanaEquipo::preguntarGuardarEvaluacion()
+{
+    bool ok = false;
+    const QString etiqueta = QInputDialog::getText(
+        this, QStringLiteral("Guardar evaluación"),
+        QStringLiteral("Se guardará una copia de los cinco archivos de hoy.\nNombre (opcional), por ejemplo «Fin de "
+                       "trimestre»:"),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return;
+    const ResultadoDe<QString> r = guardarEvaluacion(m_carpeta, etiqueta);
+    if (!r) {
+        decir(QStringLiteral("No se guardó la evaluación.\nMotivo: %1").arg(r.razon()));
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Evaluación guardada en «%1».").arg(QDir::toNativeSeparators(r.valor())));
+}
+
+void VentanaEquipo::preguntarNuevaEvaluacion()
+{
+    bool ok = false;
+    const QString etiqueta = QInputDialog::getText(
+        this, QStringLiteral("Nueva evaluación"),
+        QStringLiteral("Se guardará la evaluación actual y luego se borrarán los resultados de las pruebas de todos "
+                       "los atletas de las cinco pestañas; sus nombres y edades se quedan.\n\nNombre de la "
+                       "evaluación que se guarda (opcional):"),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return;
+    const ResultadoDe<QString> r = nuevaEvaluacion(m_carpeta, etiqueta);
+    if (!r) {
+        decir(QStringLiteral("No se empezó una nueva evaluación.\nMotivo: %1").arg(r.razon()));
+        return;
+    }
+    leer();
+    decir(QStringLiteral("Nueva evaluación lista: los atletas siguen, sus pruebas están en blanco.\n\nLa evaluación "
+                         "anterior quedó guardada en «%1»; puede compararla con «Comparar con…».")
+              .arg(QDir::toNativeSeparators(r.valor())));
+}
+
+void VentanaEquipo::preguntarImportacion()
+{
+    const int i = pestanaAbierta();
+    const DefArchivo &archivo = DefArchivos[std::size_t(i)];
+    QMessageBox origen(QMessageBox::Question, QStringLiteral("Importar atletas"),
+                       QStringLiteral("¿De dónde vienen los atletas de «%1»?\n\nCopie en la hoja de cálculo la "
+                                      "columna de los nombres (y la de las edades al lado, si la tiene) y elija "
+                                      "«Pegar», o elija un archivo CSV o de texto.")
+                           .arg(QString::fromUtf8(archivo.titulo)),
+                       QMessageBox::Cancel, this);
+    QPushButton *pegar = origen.addButton(QStringLiteral("Pegar"), QMessageBox::AcceptRole);
+    QPushButton *deArchivo = origen.addButton(QStringLiteral("Desde un archivo…"), QMessageBox::AcceptRole);
+    origen.exec();
+    QString texto;
+    if (origen.clickedButton() == pegar) {
+        texto = QGuiApplication::clipboard()->text();
+    } else if (origen.clickedButton() == deArchivo) {
+        const QString ruta = QFileDialog::getOpenFileName(this, QStringLiteral("Importar atletas"), m_carpeta,
+                                                          QStringLiteral("Listas de atletas (*.csv *.txt);;Todos (*)"));
+        if (ruta.isEmpty())
+            return;
+        QFile f(ruta);
+        if (!f.open(QIODevice::ReadOnly)) {
+            decir(QStringLiteral("No se pudo leer «%1».").arg(QDir::toNativeSeparators(ruta)));
+            return;
+        }
+        texto = textoDeLista(f.readAll());
+    } else {
+        return;
+    }
+    const std::vector<AtletaImportado> lista = leerLista(texto);
+    if (lista.empty()) {
+        decir(QStringLiteral("No se encontró ningún nombre que importar."));
+        return;
+    }
+    if (const ResultadoDe<int> r = importarConVistaPrevia(archivo, lista); r && r.valor() > 0) {
+        leer();
+        statusBar()->showMessage(QStringLiteral("%1 atletas importados en «%2».").arg(r.valor()).arg(QString::fromUtf8(archivo.titulo)));
+    } else if (!r) {
+        decir(QStringLiteral("No se importaron los atletas.\nMotivo: %1").arg(r.razon()));
+    }
+}
+
+ResultadoDe<int> VentanaEquipo::importarConVistaPrevia(const DefArchivo &archivo, const std::vector<AtletaImportado> &lista)
+{
+    using R = ResultadoDe<int>;
+    const ResultadoDe<PlanDeImportacion> plan = planearImportacion(m_carpeta, archivo, lista);
+    if (!plan)
+        return R::falla(plan);
+    const PlanDeImportacion &p = plan.valor();
+    QDialog dialogo(this);
+    dialogo.setWindowTitle(QStringLiteral("Importar atletas: %1").arg(QString::fromUtf8(archivo.titulo)));
+    auto *v = new QVBoxLayout(&dialogo);
+    auto *tabla = new QTableWidget(int(p.filas.size()), 4, &dialogo);
+    tabla->setHorizontalHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Edad"), QStringLiteral("Registro"),
+                                      QStringLiteral("Nota")});
+    tabla->verticalHeader()->hide();
+    tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int r = 0; r < int(p.filas.size()); ++r) {
+        const PlanDeImportacion::Fila &f = p.filas[std::size_t(r)];
+        QString nota;
+        if (f.yaEsta)
+            nota = QStringLiteral("ya está en el archivo: no se importa");
+        else if (f.registro == 0)
+            nota = QStringLiteral("no cabe");
+        else if (f.cortado)
+            nota = QStringLiteral("se guardará como «%1»").arg(f.guardado);
+        tabla->setItem(r, 0, new QTableWidgetItem(f.atleta.nombre));
+        tabla->setItem(r, 1, new QTableWidgetItem(f.atleta.edad));
+        tabla->setItem(r, 2, new QTableWidgetItem(f.registro ? QString::number(f.registro) : QString()));
+        tabla->setItem(r, 3, new QTableWidgetItem(nota));
+    }
+    tabla->resizeColumnsToContents();
+    v->addWidget(new QLabel(p.cabe() ? QStringLiteral("Se importarán %1 atletas en los registros libres (%2 libres).")
+                                           .arg(p.aImportar)
+                                           .arg(p.libres)
+                                     : QStringLiteral("La lista tiene %1 atletas nuevos y sólo caben %2: no se "
+                                                      "importará ninguno. Quite algunos de la lista o use otra "
+                                                      "pestaña.")
+                                           .arg(p.aImportar)
+                                           .arg(p.libres),
+                            &dialogo));
+    v->addWidget(tabla);
+    auto *botones = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialogo);
+    if (p.cabe() && p.aImportar > 0)
+        botones->addButton(QStringLiteral("Importar"), QDialogButtonBox::AcceptRole);
+    connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    v->addWidget(botones);
+    dialogo.resize(640, 480);
+    if (dialogo.exec() != QDialog::Accepted)
+        return R::exito(0);
+    return importarAtletas(m_carpeta, archivo, lista);
 }
 
 int VentanaEquipo::imprimirHojasEn(QPrinter &impresora)

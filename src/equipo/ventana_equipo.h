@@ -2,6 +2,7 @@
 
 #include "nucleo/comun/resultado.h"
 #include "equipo/modelo_equipo.h"
+#include "nucleo/evaluaciones/escritura_de_registros.h"
 #include "equipo/orden_equipo.h"
 
 #include <QMainWindow>
@@ -49,6 +50,11 @@ public:
     int imprimirEn(QPrinter &impresora);
     // The open tab's athletes in the order the table shows them.
     Equipo equipoEnOrden(int pestana);
+    // The open tab's table (with the comparison's columns) in the order on screen.
+    TablaEquipo tablaEnOrden(int pestana);
+    // Every tab compared with a saved evaluation, by its name; none for an empty name.
+    void compararCon(const QString &evaluacion);
+    const Comparacion *comparacion(int pestana);
     // The sheets of the open tab, one page each, in the order on screen: how many printed.
     int imprimirHojasEn(QPrinter &impresora);
     // One PDF per athlete of the open tab into the folder.
@@ -78,6 +84,11 @@ private:
     void preguntarCarpetaPdf();
     void preguntarCarpeta();
     void recordarCarpeta();
+    void preguntarComparacion();
+    void preguntarGuardarEvaluacion();
+    void preguntarNuevaEvaluacion();
+    void preguntarImportacion();
+    ResultadoDe<int> importarConVistaPrevia(const DefArchivo &archivo, const std::vector<AtletaImportado> &lista);
     void ajustarAPantalla();
     void decir(const QString &texto);
     QString nombrePropuesto(const QString &extension, bool todas) const;
@@ -86,6 +97,7 @@ private:
     QTabWidget *m_pestanasWidget = nullptr;
     QLabel *m_carpetaEtiqueta = nullptr;
     QMenu *m_recientes = nullptr;
+    QString m_comparadaCon;
     std::array<Pestana, DefArchivos.size()> m_pestanas;
 };
 

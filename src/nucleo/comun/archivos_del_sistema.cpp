@@ -138,6 +138,11 @@ int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsign
     return fd;
 }
 
+unsigned permisosNuevos(unsigned base)
+{
+    return base & ~unsigned(mascaraDelProceso());
+}
+
 Resultado asentarCarpeta(const QString &carpeta)
 {
     const int fd = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

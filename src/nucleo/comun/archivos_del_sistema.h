@@ -26,6 +26,10 @@ int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsign
 // A folder, a FIFO or a device in the file's place is refused.
 Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes);
 
+// The permissions a new file or folder gets from the umask of the process (read without
+// changing it), out of the ones given.
+unsigned permisosNuevos(unsigned base);
+
 // Flushes a folder's entries to disk (after a rename into it).
 Resultado asentarCarpeta(const QString &carpeta);
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/informe/equipo.h"
+
+#include <QLocale>
+
+#include <vector>
+
+namespace korva {
+
+// What a column of the team's table holds, for sorting and for the exports.
+enum class TipoColumna { Texto, Numero, Grado };
+
+// The team as every view of it shows it (the window, the exports, the printed report): the
+// headings, the kind of each column and the rows of texts. With a comparison, each row also
+// carries each percentage then and its change, the overall grade then and how it went, and
+// the athletes who are no longer there follow as rows of their own.
+struct TablaEquipo {
+    QStringList columnas;
+    std::vector<TipoColumna> tipos;
+    std::vector<QStringList> filas;
+    int columnasPropias = 0;  // before those of the comparison
+};
+TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *comparacion = nullptr);
+
+// The column that tells how an athlete went against the saved evaluation, and its words.
+inline const QString ColumnaEvolucion = QStringLiteral("Evolución");
+namespace evolucion {
+inline const QString Mejora = QStringLiteral("▲ mejora");
+inline const QString Baja = QStringLiteral("▼ baja");
+inline const QString Igual = QStringLiteral("= igual");
+inline const QString Nuevo = QStringLiteral("nuevo");
+inline const QString YaNoEsta = QStringLiteral("ya no está");
+inline const QString Repetido = QStringLiteral("nombre repetido: sin comparar");
+}  // namespace evolucion
+
+// The summary's line of the mean changes, when there is a comparison.
+QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLocale &locale = QLocale());
+
+}  // namespace korva

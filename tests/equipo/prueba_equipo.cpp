@@ -2,6 +2,9 @@
 // survives any record file without ever writing one.
 #include "apoyo/campana_ayuda.h"
 #include "equipo/exportar.h"
+#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/informe/tabla_equipo.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
 #include "equipo/impresion.h"
 #include "equipo/hojas_del_equipo.h"
 #include "pantallas/hoja/hoja_de_registro.h"
@@ -502,6 +505,103 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, fecha);
         QCOMPARE(korva::fechaEnEspanol(QDate(2026, 12, 9), QLocale(locale)), fecha);
+    }
+
+    // Two evaluations of the same athletes: every change in the table is the difference of
+    // what the screens show for that athlete in each.
+    void comparacionComoLasPantallas()
+    {
+        QRandomGenerator azar(19);
+        P p;
+        p.iniciarHastaInicio();
+        // what the screens show, for each file, then and now: record number -> the eight results
+        std::array<QHash<int, QStringList>, 2> enPantalla[5];
+        const auto mirar = [&](int vez) {
+            for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
+                Pantalla *pantalla = p.mostrar(Pantallas[i]);
+                const Equipo e = leerEquipo(QFileInfo(p.ruta("nivel1.dat")).absolutePath(), DefArchivos[i]);
+                int en = 1;
+                for (const Atleta &a : e.atletas) {
+                    for (; en < a.numero; ++en)
+                        P::pulsar(pantalla, "cmdRegSiguiente");
+                    P::pulsar(pantalla, "Command3");
+                    enPantalla[i][std::size_t(vez)][a.numero] = P::resultados(pantalla);
+                }
+                delete pantalla;  // opened again, it reads its file again
+            }
+        };
+        std::array<QByteArray, 5> antes;
+        for (std::size_t i = 0; i < DefArchivos.size(); ++i)
+            QVERIFY(escribirArchivo(p.ruta(DefArchivos[i].archivo), antes[i] = archivoDeEquipo(azar, i == 4)));
+        mirar(0);
+        const QString carpeta = QFileInfo(p.ruta("nivel1.dat")).absolutePath();
+        const ResultadoDe<QString> guardada = guardarEvaluacion(carpeta, QStringLiteral("Inicio"));
+        QVERIFY2(guardada.ok(), qPrintable(guardada.razon()));
+        // the same athletes in the same records, other results
+        for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
+            QByteArray despues = archivoDeEquipo(azar, i == 4);
+            for (int n = 0; n < 30; ++n) {
+                const TipoReg viejo = TipoReg::desdeBytes(antes[i].mid(n * 130, 130));
+                TipoReg nuevo = TipoReg::desdeBytes(despues.mid(n * 130, 130));
+                nuevo.guardar(Campo::Nombre, viejo.campo(Campo::Nombre));
+                despues.replace(n * 130, 130, nuevo.bytes());
+            }
+            QVERIFY(escribirArchivo(p.ruta(DefArchivos[i].archivo), despues));
+        }
+        mirar(1);
+
+        VentanaEquipo equipo(carpeta);
+        equipo.compararCon(QFileInfo(guardada.valor()).fileName());
+        int cambios = 0;
+        for (int i = 0; i < 5; ++i) {
+            const Equipo &e = equipo.equipo(i);
+            const TablaEquipo t = equipo.tablaEnOrden(i);
+            const int base = t.columnasPropias;
+            for (const QStringList &fila : t.filas) {
+                const int numero = fila[0].toInt();
+                if (numero == 0)
+                    continue;  // nobody is gone: same names
+                const QStringList entonces = enPantalla[i][0].value(numero), ahora = enPantalla[i][1].value(numero);
+                for (int k = 0; k < 4; ++k) {
+                    QCOMPARE(fila[base + 2 * k], entonces[k]);
+                    bool a = false, b = false;
+                    const double d = ahora[k].toDouble(&b) - entonces[k].toDouble(&a);
+                    QCOMPARE(fila[base + 2 * k + 1], a && b ? (d > 0 ? QStringLiteral("+") : QString()) + QString::number(d)
+                                                           : QString());
+                    cambios += a && b;
+                }
+                QCOMPARE(fila[base + 8], entonces[7]);
+            }
+            QCOMPARE(int(t.filas.size()), int(e.atletas.size()));
+        }
+        QVERIFY(cambios > 300);
+    }
+
+    // Matching by name: case and blanks ignored; one name twice is matched by record number
+    // when both evaluations have it at that number, and flagged otherwise.
+    void emparejarPorNombre()
+    {
+        const auto equipoDe = [](const QList<QPair<int, QString>> &atletas) {
+            Equipo e;
+            e.archivo = DefArchivos[0];
+            for (const auto &[n, nombre] : atletas) {
+                Atleta a;
+                a.numero = n;
+                a.datos << nombre;
+                e.atletas.push_back(a);
+            }
+            return e;
+        };
+        const Equipo antes = equipoDe({{1, "Ana"}, {2, "Luis"}, {3, "Luis"}, {4, "Eva"}, {5, "Pepe"}, {6, "Pepe"}});
+        const Equipo ahora = equipoDe({{1, "ANA  "}, {2, "Luis"}, {3, "Luis"}, {5, "Pepe"}, {7, "Pepe"}, {8, "Nuevo"}});
+        const Comparacion c = comparar(antes, ahora, QStringLiteral("x"));
+        using E = Comparacion::Estado;
+        QList<E> estados;
+        for (const auto &cambio : c.cambios)
+            estados << cambio.estado;
+        QCOMPARE(estados, (QList<E>{E::Comparado, E::Comparado, E::Comparado, E::Comparado, E::Repetido, E::Nuevo}));
+        QCOMPARE(c.cambios[2].antes, 2);  // Luis of record 3 with Luis of record 3
+        QCOMPARE(c.yaNoEstan, (std::vector<int>{3}));  // Eva
     }
 };
 

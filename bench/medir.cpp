@@ -4,6 +4,10 @@
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
 #include "equipo/hojas_del_equipo.h"
+#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/evaluaciones/escritura_de_registros.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
+#include "nucleo/informe/tabla_equipo.h"
 #include "equipo/ventana_equipo.h"
 #include "apoyo/escritorio_falso.h"
 
@@ -184,6 +188,38 @@ int main(int argc, char *argv[])
             qFatal("no se guardaron las hojas");
     });
 
+    // Evaluations kept over time, on five full files.
+    if (!guardarEvaluacion(equipoDir.path(), QStringLiteral("referencia")))
+        qFatal("no se guardó la evaluación");
+    const QString referencia = evaluacionesGuardadas(equipoDir.path()).front();
+    const auto compararCinco = veces(51, [&] {
+        for (const DefArchivo &d : DefArchivos) {
+            const Equipo ahora = leerEquipo(equipoDir.path(), d);
+            const Comparacion c = comparar(leerEquipo(carpetaDeEvaluacion(equipoDir.path(), referencia), d), ahora, referencia);
+            if (tablaDeEquipo(ahora, &c).filas.empty())
+                qFatal("sin atletas");
+        }
+    });
+    QTemporaryDir evaluacionesDir;
+    for (const DefArchivo &d : DefArchivos)
+        QFile::copy(equipoDir.filePath(QString::fromLatin1(d.archivo)), evaluacionesDir.filePath(QString::fromLatin1(d.archivo)));
+    const auto guardarUna = veces(21, [&] {
+        if (!guardarEvaluacion(evaluacionesDir.path(), QString()))
+            qFatal("no se guardó la evaluación");
+    });
+    const auto nuevaUna = veces(21, [&] {
+        if (!nuevaEvaluacion(evaluacionesDir.path(), QString()))
+            qFatal("no se empezó una nueva evaluación");
+    });
+    std::vector<AtletaImportado> treinta;
+    for (int i = 1; i <= 30; ++i)
+        treinta.push_back({QStringLiteral("Atleta Importado %1").arg(i), QStringLiteral("10")});
+    const auto importar = veces(21, [&] {
+        QFile::remove(evaluacionesDir.filePath(QStringLiteral("nivel1.dat")));
+        if (!importarAtletas(evaluacionesDir.path(), DefArchivos[0], treinta))
+            qFatal("no se importaron los atletas");
+    });
+
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
     std::printf("KORVA 4 timings (median)\n");
@@ -206,5 +242,9 @@ int main(int argc, char *argv[])
     std::printf("  (of which read and scored      %8.3f ms)\n", mediana(soloLeer));
     std::printf("  the five sheets as .xlsx        %8.3f ms   (target 100 ms)\n", mediana(xlsx));
     std::printf("  30 sheets, one PDF each         %8.3f ms   (target 1000 ms)\n", mediana(hojasPdf));
+    std::printf("  compare with a saved evaluation %8.3f ms   (target 20 ms)\n", mediana(compararCinco));
+    std::printf("  save an evaluation, flushed     %8.3f ms   (target 200 ms)\n", mediana(guardarUna));
+    std::printf("  new evaluation, flushed         %8.3f ms   (target 300 ms)\n", mediana(nuevaUna));
+    std::printf("  import 30 names                 %8.3f ms   (target 50 ms)\n", mediana(importar));
     return 0;
 }

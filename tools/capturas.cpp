@@ -4,6 +4,7 @@
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
 #include "equipo/ventana_equipo.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
 #include "apoyo/escritorio_falso.h"
 
 #include <QApplication>
@@ -65,5 +66,12 @@ int main(int argc, char *argv[])
     equipo.show();
     QApplication::processEvents();
     equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO.png")));
+    // and compared with the newest saved evaluation, where the folder has one
+    if (const QStringList guardadas = evaluacionesGuardadas(QDir::currentPath()); !guardadas.isEmpty()) {
+        equipo.compararCon(guardadas.front());
+        equipo.abrirPestana(1);
+        QApplication::processEvents();
+        equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO-comparado.png")));
+    }
     return 0;
 }

@@ -46,7 +46,7 @@ void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, con
     }
     if (antes)
         p.drawText(QRectF(area.left(), barrasArea.bottom() + renglon * 1.4, area.width(), renglon), Qt::AlignCenter,
-                   QStringLiteral("En cada nivel: claro, la evaluación guardada; fuerte, la de hoy"));
+                   QStringLiteral("claro: la evaluación guardada · fuerte: hoy"));
     p.restore();
 }
 

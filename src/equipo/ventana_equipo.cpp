@@ -219,6 +219,7 @@ void VentanaEquipo::llenar(int i)
     auto *pie = new QHBoxLayout(caja);
     p.resumen = new QLabel(caja);
     p.resumen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    p.resumen->setWordWrap(true);
     p.grafica = new GraficaGrados(caja);
     auto *leyenda = new QLabel(LeyendaGrados, caja);
     leyenda->setWordWrap(true);

@@ -69,17 +69,18 @@ esperar() {
   kill $pid 2>/dev/null
 }
 esperar korva4 '"KORVA 4  ENTRENAMIENTO DEPORTIVO": ("korva4"'
-esperar korva4-equipo '"KORVA 4 Informe del equipo": ("korva4-equipo"'
+esperar korva4-equipo 'KORVA 4 Informe del equipo": ("korva4-equipo"'
 PRUEBA
 en_raiz xvfb-run -a sh /tmp/probar.sh
-# the program's own windows, by their caption and class (not the application's leader window)
+# the programs' own windows, by their caption and class (not the application's leader window);
+# the team report's caption begins with its folder's name
 if ! grep -q '"KORVA 4  ENTRENAMIENTO DEPORTIVO": ("korva4"' "$raiz/tmp/ventanas-korva4" 2>/dev/null; then
   cat "$raiz/tmp/korva4.log" 2>/dev/null
   falla "la pantalla de acceso no apareció en la raíz nueva"
 fi
-if ! grep -q '"KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz/tmp/ventanas-korva4-equipo" 2>/dev/null; then
+if ! grep -q 'KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz/tmp/ventanas-korva4-equipo" 2>/dev/null; then
   cat "$raiz/tmp/korva4-equipo.log" 2>/dev/null
   falla "el informe del equipo no apareció en la raíz nueva"
 fi
-grep -h -e '"KORVA 4  ENTRENAMIENTO DEPORTIVO": (' -e '"KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz"/tmp/ventanas-*
+grep -h -e '"KORVA 4  ENTRENAMIENTO DEPORTIVO": (' -e 'KORVA 4 Informe del equipo": ("korva4-equipo"' "$raiz"/tmp/ventanas-*
 echo "KORVA 4 y su informe del equipo arrancaron desde el paquete en una raíz nueva de Debian 12"

@@ -23,19 +23,7 @@ QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta)
     // "NIVEL 2 (10-11 años)" is "NIVEL 2"; "FUNDAMENTOS TECNICOS" stays whole.
     const QString titulo = QString::fromUtf8(equipo.archivo.titulo);
     const QString equipoCorto = titulo.section(QStringLiteral(" ("), 0, 0).trimmed();
-    QString nombre;
-    for (const QChar c : atleta.datos.value(0).simplified()) {
-        if (c == QLatin1Char('"'))
-            nombre += QLatin1Char('\'');
-        else if (QStringLiteral("/\\:*?<>|").contains(c) || c.category() == QChar::Other_Control)
-            nombre += QLatin1Char('-');
-        else
-            nombre += c;
-    }
-    while (!nombre.isEmpty() && (nombre.endsWith(QLatin1Char('.')) || nombre.endsWith(QLatin1Char(' '))))
-        nombre.chop(1);
-    while (nombre.startsWith(QLatin1Char('.')))
-        nombre.remove(0, 1);
+    QString nombre = comoNombreDeArchivo(atleta.datos.value(0));
     if (nombre.trimmed().isEmpty())
         nombre = QStringLiteral("sin nombre");
     return QStringLiteral("%1 - %2 - %3.pdf").arg(equipoCorto).arg(atleta.numero, 2, 10, QLatin1Char('0')).arg(nombre);

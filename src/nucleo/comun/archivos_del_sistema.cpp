@@ -138,6 +138,24 @@ int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsign
     return fd;
 }
 
+QString comoNombreDeArchivo(const QString &texto)
+{
+    QString nombre;
+    for (const QChar c : texto.simplified()) {
+        if (c == QLatin1Char('"'))
+            nombre += QLatin1Char('\'');
+        else if (QStringLiteral("/\\:*?<>|").contains(c) || c.category() == QChar::Other_Control)
+            nombre += QLatin1Char('-');
+        else
+            nombre += c;
+    }
+    while (!nombre.isEmpty() && (nombre.endsWith(QLatin1Char('.')) || nombre.endsWith(QLatin1Char(' '))))
+        nombre.chop(1);
+    while (nombre.startsWith(QLatin1Char('.')) || nombre.startsWith(QLatin1Char(' ')))
+        nombre.remove(0, 1);
+    return nombre;
+}
+
 unsigned permisosNuevos(unsigned base)
 {
     return base & ~unsigned(mascaraDelProceso());

@@ -30,6 +30,11 @@ Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes);
 // changing it), out of the ones given.
 unsigned permisosNuevos(unsigned base);
 
+// A text as part of a file's or folder's name that any file system accepts: its blanks
+// folded, slashes, colons, wildcards and control characters as "-", a double quote as a
+// single one, no dot or blank at either end.
+QString comoNombreDeArchivo(const QString &texto);
+
 // Flushes a folder's entries to disk (after a rename into it).
 Resultado asentarCarpeta(const QString &carpeta);
 

@@ -19,19 +19,6 @@ namespace korva {
 
 namespace {
 
-// A label as part of a folder's name: no slash, no control character, no leading dot.
-QString etiquetaComoNombre(const QString &etiqueta)
-{
-    QString limpia;
-    for (const QChar c : etiqueta.simplified())
-        limpia += (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
-            ? QLatin1Char('-')
-            : c;
-    while (limpia.startsWith(QLatin1Char('.')))
-        limpia.remove(0, 1);
-    return limpia.trimmed().left(80);
-}
-
 // Writes a new file that must not exist yet, flushed, and reads it back.
 Resultado copiarEn(const QString &ruta, const QByteArray &bytes)
 {
@@ -129,8 +116,8 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
         return fallar(r.razon());
 
     // Then its name: the date and the label; a second one of the day gets its own.
-    const QString base = fecha.toString(Qt::ISODate)
-        + (etiquetaComoNombre(etiqueta).isEmpty() ? QString() : QLatin1Char(' ') + etiquetaComoNombre(etiqueta));
+    const QString limpia = comoNombreDeArchivo(etiqueta).left(80);
+    const QString base = fecha.toString(Qt::ISODate) + (limpia.isEmpty() ? QString() : QLatin1Char(' ') + limpia);
     for (int n = 1; n < 1000; ++n) {
         const QString nombre = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
         const QString destino = evaluaciones.filePath(nombre);

@@ -5,6 +5,8 @@
 #include "programa/programa.h"
 #include "equipo/ventana_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
+
+#include <QPrinter>
 #include "apoyo/escritorio_falso.h"
 
 #include <QApplication>
@@ -72,6 +74,13 @@ int main(int argc, char *argv[])
         equipo.abrirPestana(1);
         QApplication::processEvents();
         equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO-comparado.png")));
+        // and its printed report, as a PDF
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(destino.filePath(QStringLiteral("EQUIPO-comparado.pdf")));
+        impresora.setPageOrientation(QPageLayout::Landscape);
+        impresora.setColorMode(QPrinter::Color);
+        equipo.imprimirEn(impresora);
     }
     return 0;
 }

@@ -36,28 +36,42 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &
         return 0;
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF pagina(QPointF(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
-    const QFont normal = letra(9), cabecera = letra(8, true), titulo = letra(14, true), pie = letra(8);
-    const QFontMetricsF fmNormal(normal, &impresora), fmCabecera(cabecera, &impresora), fmTitulo(titulo, &impresora);
+    const QFont titulo = letra(14, true), pie = letra(8);
+    const QFontMetricsF fmTitulo(titulo, &impresora);
 
-    // The columns share the width in proportion to what they hold.
+    // The columns share the width in proportion to what they hold; a table wider than the
+    // page (the comparison's columns) is set in a smaller type, down to 6 points, so that
+    // every text still fits its cell.
     const QStringList &columnas = tabla.columnas;
     std::vector<double> anchos(std::size_t(columnas.size()));
-    for (int c = 0; c < columnas.size(); ++c) {
-        double w = 0;
-        for (const QString &palabra : columnas[c].split(QLatin1Char(' ')))
-            w = qMax(w, fmCabecera.horizontalAdvance(palabra));
-        for (const QStringList &fila : tabla.filas)
-            w = qMax(w, fmNormal.horizontalAdvance(fila.value(c)));
-        anchos[std::size_t(c)] = w + fmNormal.averageCharWidth() * 1.5;
+    double puntos = 9;
+    const auto medir = [&](double tamano) {
+        const QFontMetricsF fmN(letra(tamano), &impresora), fmC(letra(tamano - 1, true), &impresora);
+        double total = 0;
+        for (int c = 0; c < columnas.size(); ++c) {
+            double w = 0;
+            for (const QString &palabra : columnas[c].split(QLatin1Char(' ')))
+                w = qMax(w, fmC.horizontalAdvance(palabra));
+            for (const QStringList &fila : tabla.filas)
+                w = qMax(w, fmN.horizontalAdvance(fila.value(c)));
+            anchos[std::size_t(c)] = w + fmN.averageCharWidth() * 1.5;
+            total += anchos[std::size_t(c)];
+        }
+        return total;
+    };
+    double total = medir(puntos);
+    if (total > pagina.width()) {
+        puntos = qMax(6.0, puntos * pagina.width() / total);
+        total = medir(puntos);
     }
-    double total = 0;
-    for (double w : anchos)
-        total += w;
     for (double &w : anchos)
         w *= pagina.width() / total;
+    const QFont normal = letra(puntos), cabecera = letra(puntos - 1, true);
+    const QFontMetricsF fmNormal(normal, &impresora), fmCabecera(cabecera, &impresora);
 
     const double altoFila = fmNormal.height() * 1.6;
-    const double altoCabecera = fmCabecera.height() * 2.6;
+    // three lines for the comparison's longer headings ("Nivel general antes")
+    const double altoCabecera = fmCabecera.height() * (int(tabla.columnas.size()) > tabla.columnasPropias ? 3.6 : 2.6);
     int numero = 1;
     double y = 0;
     const auto piePagina = [&] {
@@ -116,7 +130,10 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &
         y += altoFila;
     }
 
-    // the summary and its chart, on one page, with what SN and "Sin nivel" mean
+    // the summary and its chart, on one page, with what SN and "Sin nivel" mean, in the
+    // report's own type whatever the table's
+    const QFont letraResumen = letra(9);
+    const QFontMetricsF fmResumen(letraResumen, &impresora);
     const Resumen resumen = resumir(equipo);
     QStringList lineas = textoResumen(equipo, resumen);
     std::optional<Resumen> resumenAntes;
@@ -124,8 +141,8 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &
         lineas << textoCambiosMedios(*comparacion, equipo);
         resumenAntes = resumir(comparacion->antes);
     }
-    const double altoGrafica = qMin(pagina.height() * 0.35, fmNormal.height() * 14);
-    const double altoResumen = fmTitulo.height() * 2 + fmNormal.height() * 1.4 * (lineas.size() + 1) + altoGrafica;
+    const double altoGrafica = qMin(pagina.height() * 0.35, fmResumen.height() * 14);
+    const double altoResumen = fmTitulo.height() * 2 + fmResumen.height() * 1.4 * (lineas.size() + 1) + altoGrafica;
     if (y + altoResumen > fondo)
         paginaNueva();
     y += fmTitulo.height() * 0.8;
@@ -133,16 +150,16 @@ int pintarInforme(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &
     p.drawText(QRectF(pagina.left(), y, pagina.width(), fmTitulo.height()), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Resumen del equipo"));
     y += fmTitulo.height() * 1.2;
-    p.setFont(normal);
+    p.setFont(letraResumen);
     for (const QString &l : lineas) {
-        p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter, l);
-        y += fmNormal.height() * 1.4;
+        p.drawText(QRectF(pagina.left(), y, pagina.width(), fmResumen.height()), Qt::AlignLeft | Qt::AlignVCenter, l);
+        y += fmResumen.height() * 1.4;
     }
-    dibujarGrafica(p, QRectF(pagina.left(), y, qMin(pagina.width(), altoGrafica * 2.4), altoGrafica), resumen, normal,
+    dibujarGrafica(p, QRectF(pagina.left(), y, qMin(pagina.width(), altoGrafica * 2.4), altoGrafica), resumen, letraResumen,
                    resumenAntes ? &*resumenAntes : nullptr);
-    y += altoGrafica + fmNormal.height() * 0.4;
+    y += altoGrafica + fmResumen.height() * 0.4;
     p.setFont(pie);
-    p.drawText(QRectF(pagina.left(), y, pagina.width(), fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);
+    p.drawText(QRectF(pagina.left(), y, pagina.width(), fmResumen.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);
     piePagina();
     return p.end() ? numero : 0;
 }

@@ -342,7 +342,7 @@ private slots:
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(dir.filePath("informe.pdf"));
-        pdf.setPageSize(QPageSize(QPageSize::A6));
+        pdf.setPageSize(QPageSize(QPageSize::A7));  // small enough for several pages even in the smaller type
         pdf.setPageOrientation(QPageLayout::Landscape);
         const int paginas = equipo.imprimirEn(pdf);
         QVERIFY(paginas >= 3);

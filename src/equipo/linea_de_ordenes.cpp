@@ -223,8 +223,7 @@ int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
         if (pestana < 0 || int(i) == pestana) {
             equipos.push_back(leerEquipo(carpeta(), DefArchivos[i]));
             if (!evaluacion.isEmpty())
-                comparaciones.push_back(
-                    comparar(leerEquipo(carpetaDeEvaluacion(carpeta(), evaluacion), DefArchivos[i]), equipos.back(), evaluacion));
+                comparaciones.push_back(compararConGuardada(carpeta(), evaluacion, equipos.back()));
         }
     std::vector<const Equipo *> punteros;
     std::vector<const Comparacion *> conComparacion;

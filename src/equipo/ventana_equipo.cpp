@@ -260,10 +260,9 @@ VentanaEquipo::Pestana &VentanaEquipo::leida(int i)
         QStringList lineas = textoResumen(e, r);
         std::optional<Comparacion> comparacion;
         if (!m_comparadaCon.isEmpty()) {
-            const Equipo antes = leerEquipo(carpetaDeEvaluacion(m_carpeta, m_comparadaCon), DefArchivos[std::size_t(i)]);
-            comparacion = comparar(antes, e, m_comparadaCon);
+            comparacion = compararConGuardada(m_carpeta, m_comparadaCon, e);
             lineas << textoCambiosMedios(*comparacion, e);
-            p.grafica->ponerResumen(r, resumir(antes));
+            p.grafica->ponerResumen(r, resumir(comparacion->antes));
         } else {
             p.grafica->ponerResumen(r);
         }

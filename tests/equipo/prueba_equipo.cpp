@@ -129,6 +129,14 @@ HojaLeida leerHoja(const QString &zip, int numero)
     return h;
 }
 
+// The screen on record n, stepping forward from where it stands (en), then "Procesar Datos".
+void procesarRegistro(QWidget *pantalla, int &en, int n)
+{
+    for (; en < n; ++en)
+        P::pulsar(pantalla, "cmdRegSiguiente");
+    P::pulsar(pantalla, "Command3");
+}
+
 QList<QStringList> leerCsv(const QString &ruta, QChar sep)
 {
     QFile f(ruta);
@@ -191,9 +199,7 @@ private slots:
             Pantalla *pantalla = p.mostrar(Pantallas[i]);
             int enPantalla = 1;
             for (const Atleta &a : e.atletas) {
-                for (; enPantalla < a.numero; ++enPantalla)
-                    P::pulsar(pantalla, "cmdRegSiguiente");
-                P::pulsar(pantalla, "Command3");
+                procesarRegistro(pantalla, enPantalla, a.numero);
                 QCOMPARE(deResultados(a.resultados), P::resultados(pantalla));
                 QCOMPARE(a.datos.value(0), P::texto(pantalla, "txtNombre")->text().trimmed());
                 ++comparados;
@@ -402,9 +408,7 @@ private slots:
             Pantalla *pantalla = p.mostrar(Pantallas[i]);
             int enPantalla = 1;
             for (const Atleta &a : e.atletas) {
-                for (; enPantalla < a.numero; ++enPantalla)
-                    P::pulsar(pantalla, "cmdRegSiguiente");
-                P::pulsar(pantalla, "Command3");
+                procesarRegistro(pantalla, enPantalla, a.numero);
                 P::pulsar(pantalla, "Command2");
                 QCOMPARE(hojaDeRegistro(e.archivo, a.datos).imagen(), p.escritorio.impresas.last());
 
@@ -522,9 +526,7 @@ private slots:
                 const Equipo e = leerEquipo(QFileInfo(p.ruta("nivel1.dat")).absolutePath(), DefArchivos[i]);
                 int en = 1;
                 for (const Atleta &a : e.atletas) {
-                    for (; en < a.numero; ++en)
-                        P::pulsar(pantalla, "cmdRegSiguiente");
-                    P::pulsar(pantalla, "Command3");
+                    procesarRegistro(pantalla, en, a.numero);
                     enPantalla[i][std::size_t(vez)][a.numero] = P::resultados(pantalla);
                 }
                 delete pantalla;  // opened again, it reads its file again

@@ -9,6 +9,18 @@ using namespace korva;
 using P = ProgramaDePrueba;
 
 // "IMPRIMIR" through the real path: Qt's print support, CUPS, a queue that keeps its jobs.
+// A level file of n athletes, each record made by the function given.
+QByteArray archivoDeNivel(int n, const std::function<void(TipoReg &, int)> &llenar)
+{
+    QByteArray datos;
+    for (int i = 1; i <= n; ++i) {
+        TipoReg r;
+        llenar(r, i);
+        datos += r.bytes();
+    }
+    return datos;
+}
+
 // What a program printed on its standard output.
 QString salida(const QString &programa, const QStringList &args)
 {
@@ -126,17 +138,14 @@ private slots:
     {
         const QStringList antes = trabajos();
         QTemporaryDir dir;
-        QByteArray datos;
-        for (int n = 1; n <= 30; ++n) {
-            TipoReg r;
+        const QByteArray datos = archivoDeNivel(30, [](TipoReg &r, int n) {
             r.guardar(Campo::Nombre, QStringLiteral("Atleta Núñez %1").arg(n));
             r.guardar(Campo::Edad, QStringLiteral("9"));
             r.guardar(Campo::Resistencia, QString::number(1.0 + n * 0.04, 'f', 2));
             r.guardar(Campo::Velocidad, QStringLiteral("8.5"));
             for (Campo c : {Campo::Lagartijas, Campo::Abdominales, Campo::Sentadillas})
                 r.guardar(c, QString::number(n));
-            datos += r.bytes();
-        }
+        });
         QFile f(dir.filePath("nivel1.dat"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size());
         f.close();
@@ -176,14 +185,11 @@ private slots:
     {
         const QStringList antes = trabajos();
         QTemporaryDir dir;
-        QByteArray datos;
-        for (int n = 1; n <= 12; ++n) {
-            TipoReg r;
+        const QByteArray datos = archivoDeNivel(12, [](TipoReg &r, int n) {
             r.guardar(Campo::Nombre, QStringLiteral("Hoja Núñez %1").arg(n));
             r.guardar(Campo::Edad, QStringLiteral("10"));
             r.guardar(Campo::Resistencia, QStringLiteral("1,25"));
-            datos += r.bytes();
-        }
+        });
         QFile f(dir.filePath("nivel2.dat"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size());
         f.close();

@@ -1,6 +1,7 @@
 #include "nucleo/evaluaciones/comparacion.h"
 
 #include "nucleo/evaluaciones/escritura_de_registros.h"
+#include "nucleo/evaluaciones/evaluaciones.h"
 
 #include <QHash>
 
@@ -46,6 +47,11 @@ Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &ev
             c.yaNoEstan.push_back(j);
     }
     return c;
+}
+
+Comparacion compararConGuardada(const QString &carpeta, const QString &evaluacion, const Equipo &ahora)
+{
+    return comparar(leerEquipo(carpetaDeEvaluacion(carpeta, evaluacion), ahora.archivo), ahora, evaluacion);
 }
 
 std::optional<double> cambioDe(const QString &antes, const QString &ahora)

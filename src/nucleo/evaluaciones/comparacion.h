@@ -26,6 +26,8 @@ struct Comparacion {
 };
 
 Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &evaluacion);
+// The team compared with its file in the saved evaluation of that name, in the records folder.
+Comparacion compararConGuardada(const QString &carpeta, const QString &evaluacion, const Equipo &ahora);
 
 // The change of a percentage (or the average), now minus then, when both are numbers.
 std::optional<double> cambioDe(const QString &antes, const QString &ahora);

@@ -4,8 +4,9 @@
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
 #include "equipo/hojas_del_equipo.h"
-#include "nucleo/evaluaciones/comparacion.h"
-#include "nucleo/evaluaciones/escritura_de_registros.h"
+#include "nucleo/informe/comparacion.h"
+#include "nucleo/escritura/importacion.h"
+#include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 #include "nucleo/informe/tabla_equipo.h"
 #include "equipo/ventana_equipo.h"
@@ -178,7 +179,7 @@ int main(int argc, char *argv[])
             informe.equipo(t);
     });
     const auto xlsx = veces(51, [&] {
-        if (!informe.exportarHoja(trabajos.filePath(QStringLiteral("equipo.xlsx")), true))
+        if (!informe.exportarLibro(trabajos.filePath(QStringLiteral("equipo.xlsx")), true))
             qFatal("no se escribió la hoja de cálculo");
     });
     // Every athlete's sheet of a full file as one PDF each.

@@ -58,6 +58,14 @@ private:
     locale_t m_antes = nullptr;
 };
 
+// The number a cell of a column of numbers shows, as the athlete holds it.
+std::optional<double> numeroDeCelda(const TablaEquipo &tabla, std::size_t fila, int columna)
+{
+    if (tabla.tipos[std::size_t(columna)] != TipoColumna::Numero)
+        return std::nullopt;
+    return tabla.numeros[fila].at(std::size_t(columna));
+}
+
 // The bytes of the workbook, made in a folder of our own that nobody else can enter.
 ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
                                      const std::vector<const Comparacion *> &comparaciones)
@@ -90,12 +98,13 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
                 worksheet_write_string(hoja, 0, lxw_col_t(c), tabla.columnas[c].toUtf8().constData(), negrita);
             worksheet_set_column(hoja, 1, 1, 30, nullptr);
             lxw_row_t fila = 1;
-            for (const QStringList &textos : tabla.filas) {
+            for (std::size_t f = 0; f < tabla.filas.size(); ++f) {
+                const QStringList &textos = tabla.filas[f];
                 for (int c = 0; c < textos.size(); ++c) {
                     const QString &t = textos[c];
                     if (t.trimmed().isEmpty())
                         continue;
-                    const auto numero = tabla.tipos[std::size_t(c)] == TipoColumna::Numero ? comoNumero(t) : std::nullopt;
+                    const auto numero = numeroDeCelda(tabla, f, c);
                     if (numero)
                         worksheet_write_number(hoja, fila, lxw_col_t(c), *numero, nullptr);
                     else
@@ -109,27 +118,28 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
         if (error != LXW_NO_ERROR)
             return R::falla(razonXlsx(error, errno));
     }
-    QFile hecho(obra.filePath(QStringLiteral("equipo.xlsx")));
-    if (!hecho.open(QIODevice::ReadOnly))
-        return R::falla(razonDelSistema(ENOENT));
-    return R::exito(hecho.readAll());
+    // a workbook of five sheets of 30 rows is some kilobytes
+    return leerArchivoAcotado(obra.filePath(QStringLiteral("equipo.xlsx")), 64 * 1024 * 1024);
 }
 
 }  // namespace
 
-Resultado equiposLeidos(const std::vector<const Equipo *> &equipos)
+// Whether every team and every comparison was read; else which file could not be, and why.
+Resultado todoLeido(const std::vector<const Equipo *> &equipos, const std::vector<const Comparacion *> &comparaciones)
 {
-    for (const Equipo *e : equipos)
-        if (e->estado == Equipo::Estado::Ilegible)
-            return Resultado::falla(QStringLiteral("no se pudo leer el archivo «%1»: %2")
-                                        .arg(QDir::toNativeSeparators(e->ruta), e->razon));
+    if (const Resultado r = equiposLeidos(equipos); !r)
+        return r;
+    for (const Comparacion *c : comparaciones)
+        if (c)
+            if (const Resultado r = comparacionLeida(*c); !r)
+                return r;
     return Resultado::exito();
 }
 
 Resultado exportarXlsx(const QString &ruta, const std::vector<const Equipo *> &equipos,
                        const std::vector<const Comparacion *> &comparaciones)
 {
-    if (const Resultado leidos = equiposLeidos(equipos); !leidos)
+    if (const Resultado leidos = todoLeido(equipos, comparaciones); !leidos)
         return leidos;
     const ResultadoDe<QByteArray> libro = componerXlsx(equipos, comparaciones);
     if (!libro)
@@ -152,9 +162,9 @@ QString sinFormula(const QString &texto)
 
 Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &locale, const Comparacion *comparacion)
 {
-    const TablaEquipo tabla = tablaDeEquipo(equipo, comparacion);
-    if (const Resultado leido = equiposLeidos({&equipo}); !leido)
+    if (const Resultado leido = todoLeido({&equipo}, {comparacion}); !leido)
         return leido;
+    const TablaEquipo tabla = tablaDeEquipo(equipo, comparacion);
     const QChar sep = separadorCsv(locale);
     QLocale numeros = locale;
     numeros.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -169,11 +179,12 @@ Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &
     for (const QString &c : tabla.columnas)
         cabecera << campo(c);
     texto += cabecera.join(sep) + QStringLiteral("\r\n");
-    for (const QStringList &textos : tabla.filas) {
+    for (std::size_t f = 0; f < tabla.filas.size(); ++f) {
+        const QStringList &textos = tabla.filas[f];
         QStringList fila;
         for (int c = 0; c < textos.size(); ++c) {
-            const auto numero = tabla.tipos[std::size_t(c)] == TipoColumna::Numero ? comoNumero(textos[c]) : std::nullopt;
-            fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
+            const auto numero = numeroDeCelda(tabla, f, c);
+                fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
         }
         texto += fila.join(sep) + QStringLiteral("\r\n");
     }

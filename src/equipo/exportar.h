@@ -28,7 +28,4 @@ Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &
 QChar separadorCsv(const QLocale &locale);
 QString sinFormula(const QString &texto);
 
-// Whether every team was read; else which file could not be, and why.
-Resultado equiposLeidos(const std::vector<const Equipo *> &equipos);
-
 }  // namespace korva

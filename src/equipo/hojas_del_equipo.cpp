@@ -14,7 +14,7 @@ std::vector<Hoja> hojasDelEquipo(const Equipo &equipo, const QDate &fecha)
     std::vector<Hoja> hojas;
     hojas.reserve(equipo.atletas.size());
     for (const Atleta &a : equipo.atletas)
-        hojas.push_back(hojaDeRegistro(equipo.archivo, a.datos, fecha));
+        hojas.push_back(hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha));
     return hojas;
 }
 
@@ -41,7 +41,7 @@ ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
     for (const Atleta &a : equipo.atletas) {
         const QString nombre = nombreDeHoja(equipo, a);
         const ResultadoDe<QByteArray> pdf =
-            hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, fecha)}, papel, nombre.chopped(4));
+            hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha)}, papel, nombre.chopped(4));
         const Resultado r = pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
         if (!r)
             return R::falla(QStringLiteral("«%1»: %2").arg(nombre, r.razon()));

@@ -2,14 +2,16 @@
 
 #include "equipo/exportar.h"
 #include "equipo/hojas_del_equipo.h"
-#include "nucleo/evaluaciones/escritura_de_registros.h"
+#include "nucleo/comun/archivos_del_sistema.h"
+#include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
-
-#include <QFile>
 #include "nucleo/registros/def_archivo.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace korva {
 
@@ -97,12 +99,71 @@ int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
         errores << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
         return 2;
     }
+    // Every argument is checked, whatever order it came in, before anything is written.
+    if (const int codigo = comprobar(errores); codigo != 0)
+        return codigo;
     int codigo = evaluaciones(salida, errores);
     if (codigo == 0 && m_parser.isSet(m_exportar))
         codigo = exportar(salida, errores);
     if (codigo == 0 && m_parser.isSet(m_hojas))
         codigo = hojas(salida, errores);
     return codigo;
+}
+
+int LineaDeOrdenes::comprobar(QTextStream &errores)
+{
+    const auto mal = [&](const QString &texto) {
+        errores << QStringLiteral("korva4-equipo: %1\n").arg(texto);
+        return 2;
+    };
+    m_pestanaPedida = -1;
+    if (m_parser.isSet(m_pestana)) {
+        m_pestanaPedida = pestanaPorNombre(m_parser.value(m_pestana));
+        if (m_pestanaPedida < 0)
+            return mal(QStringLiteral("no hay pestaña «%1»: use nivel1, nivel2, nivel3, nivel4 o fundamentos.")
+                           .arg(m_parser.value(m_pestana)));
+    }
+    if (m_parser.isSet(m_exportar)) {
+        m_rutaExportar = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_exportar));
+        const QString extension = QFileInfo(m_rutaExportar).suffix().toLower();
+        if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv"))
+            return mal(QStringLiteral("«%1» no termina en .xlsx ni en .csv.").arg(QDir::toNativeSeparators(m_rutaExportar)));
+        if (extension == QLatin1String("csv") && m_pestanaPedida < 0)
+            return mal(QStringLiteral("un CSV lleva una sola pestaña: indíquela con --pestana."));
+        const QString destino = QFileInfo(m_rutaExportar).absolutePath();
+        if (!QFileInfo(destino).isDir())
+            return mal(QStringLiteral("no se puede guardar «%1»: la carpeta «%2» no existe.")
+                           .arg(QDir::toNativeSeparators(m_rutaExportar), QDir::toNativeSeparators(destino)));
+    }
+    m_evaluacion.clear();
+    if (m_parser.isSet(m_compararCon)) {
+        if (!m_parser.isSet(m_exportar))
+            return mal(QStringLiteral("--comparar-con va con --exportar."));
+        const ResultadoDe<QString> guardada = buscarEvaluacion(carpeta(), m_parser.value(m_compararCon));
+        if (!guardada)
+            return mal(guardada.razon() + QLatin1Char('.'));
+        m_evaluacion = guardada.valor();
+    }
+    if (m_parser.isSet(m_hojas)) {
+        m_destinoHojas = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_hojas));
+        struct stat datos {};
+        if (::stat(QFile::encodeName(m_destinoHojas).constData(), &datos) == 0 && !S_ISDIR(datos.st_mode))
+            return mal(QStringLiteral("no se pueden guardar las hojas en «%1»: ya hay un archivo con ese nombre y no es "
+                                      "una carpeta.")
+                           .arg(QDir::toNativeSeparators(m_destinoHojas)));
+    }
+    m_lista.clear();
+    if (m_parser.isSet(m_importar)) {
+        if (m_pestanaPedida < 0)
+            return mal(QStringLiteral("indique con --pestana dónde se importan los atletas."));
+        const ResultadoDe<QString> texto = leerArchivoDeLista(m_parser.value(m_importar));
+        if (!texto) {
+            errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(texto.razon());
+            return 1;
+        }
+        m_lista = leerLista(texto.valor());
+    }
+    return 0;
 }
 
 int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
@@ -125,105 +186,51 @@ int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
         salida << QStringLiteral("Evaluación guardada en «%1».\n").arg(QDir::toNativeSeparators(r.valor()));
     }
     if (m_parser.isSet(m_importar)) {
-        int pestana = -1;
-        if (!pestanaPedida(pestana, errores))
-            return 2;
-        if (pestana < 0) {
-            errores << QStringLiteral("korva4-equipo: indique con --pestana dónde se importan los atletas.\n");
-            return 2;
-        }
-        const QString ruta = m_parser.value(m_importar);
-        QFile f(ruta);
-        if (!f.open(QIODevice::ReadOnly)) {
-            errores << QStringLiteral("korva4-equipo: no se pudo leer «%1».\n").arg(QDir::toNativeSeparators(ruta));
-            return 1;
-        }
-        const std::vector<AtletaImportado> lista = leerLista(textoDeLista(f.readAll()));
-        const ResultadoDe<int> r = importarAtletas(carpeta(), DefArchivos[std::size_t(pestana)], lista);
+        const DefArchivo &archivo = DefArchivos[std::size_t(m_pestanaPedida)];
+        const ResultadoDe<int> r = importarAtletas(carpeta(), archivo, m_lista);
         if (!r) {
             errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
             return 1;
         }
-        salida << QStringLiteral("%1 atletas importados en «%2».\n")
-                      .arg(r.valor())
-                      .arg(QString::fromLatin1(DefArchivos[std::size_t(pestana)].archivo));
+        salida << QStringLiteral("%1 atletas importados en «%2».\n").arg(r.valor()).arg(QString::fromLatin1(archivo.archivo));
     }
     return 0;
 }
 
-bool LineaDeOrdenes::pestanaPedida(int &pestana, QTextStream &errores) const
-{
-    pestana = -1;
-    if (!m_parser.isSet(m_pestana))
-        return true;
-    pestana = pestanaPorNombre(m_parser.value(m_pestana));
-    if (pestana >= 0)
-        return true;
-    errores << QStringLiteral("korva4-equipo: no hay pestaña «%1»: use nivel1, nivel2, nivel3, nivel4 o "
-                              "fundamentos.\n")
-                   .arg(m_parser.value(m_pestana));
-    return false;
-}
-
 int LineaDeOrdenes::hojas(QTextStream &salida, QTextStream &errores)
 {
-    const QString destino = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_hojas));
-    int pestana = -1;
-    if (!pestanaPedida(pestana, errores))
-        return 2;
-    if (!QDir().mkpath(destino)) {
-        errores << QStringLiteral("korva4-equipo: no se pudo crear la carpeta «%1».\n").arg(QDir::toNativeSeparators(destino));
+    const QString nativa = QDir::toNativeSeparators(m_destinoHojas);
+    if (!QDir().mkpath(m_destinoHojas)) {
+        errores << QStringLiteral("korva4-equipo: no se pudo crear la carpeta «%1».\nMotivo: %2\n")
+                       .arg(nativa, razonAlCrear(m_destinoHojas));
         return 1;
     }
     int total = 0;
     for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
-        if (pestana >= 0 && int(i) != pestana)
+        if (m_pestanaPedida >= 0 && int(i) != m_pestanaPedida)
             continue;
-        const ResultadoDe<int> r = guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), destino);
+        const ResultadoDe<int> r = guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), m_destinoHojas);
         if (!r) {
             errores << QStringLiteral("korva4-equipo: no se pudieron guardar las hojas en «%1».\nMotivo: %2\n")
-                           .arg(QDir::toNativeSeparators(destino), r.razon());
+                           .arg(nativa, r.razon());
             return 1;
         }
         total += r.valor();
     }
-    salida << QStringLiteral("Guardadas %1 hojas en «%2».\n").arg(total).arg(QDir::toNativeSeparators(destino));
+    salida << QStringLiteral("Guardadas %1 hojas en «%2».\n").arg(total).arg(nativa);
     return 0;
 }
 
 int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
 {
-    const QString ruta = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_exportar));
-    const QString nativa = QDir::toNativeSeparators(ruta);
-    const QString extension = QFileInfo(ruta).suffix().toLower();
-    int pestana = -1;
-    if (!pestanaPedida(pestana, errores))
-        return 2;
-    if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv")) {
-        errores << QStringLiteral("korva4-equipo: «%1» no termina en .xlsx ni en .csv.\n").arg(nativa);
-        return 2;
-    }
-    if (extension == QLatin1String("csv") && pestana < 0) {
-        errores << QStringLiteral("korva4-equipo: un CSV lleva una sola pestaña: indíquela con --pestana.\n");
-        return 2;
-    }
-
-    QString evaluacion;
-    if (m_parser.isSet(m_compararCon)) {
-        evaluacion = m_parser.value(m_compararCon);
-        if (!evaluacionesGuardadas(carpeta()).contains(evaluacion)) {
-            errores << QStringLiteral("korva4-equipo: no hay ninguna evaluación guardada «%1»; las guardadas son: %2\n")
-                           .arg(evaluacion, evaluacionesGuardadas(carpeta()).join(QStringLiteral(", ")));
-            return 2;
-        }
-    }
+    const QString nativa = QDir::toNativeSeparators(m_rutaExportar);
     std::vector<Equipo> equipos;
     std::vector<Comparacion> comparaciones;
     for (std::size_t i = 0; i < DefArchivos.size(); ++i)
-        if (pestana < 0 || int(i) == pestana) {
+        if (m_pestanaPedida < 0 || int(i) == m_pestanaPedida) {
             equipos.push_back(leerEquipo(carpeta(), DefArchivos[i]));
-            if (!evaluacion.isEmpty())
-                comparaciones.push_back(compararConGuardada(carpeta(), evaluacion, equipos.back()));
+            if (!m_evaluacion.isEmpty())
+                comparaciones.push_back(compararConGuardada(carpeta(), m_evaluacion, equipos.back()));
         }
     std::vector<const Equipo *> punteros;
     std::vector<const Comparacion *> conComparacion;
@@ -231,15 +238,32 @@ int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
         punteros.push_back(&equipos[i]);
         conComparacion.push_back(i < comparaciones.size() ? &comparaciones[i] : nullptr);
     }
-    const Resultado r = extension == QLatin1String("csv")
-        ? exportarCsv(ruta, equipos.front(), QLocale(), conComparacion.front())
-        : exportarXlsx(ruta, punteros, conComparacion);
+    const Resultado r = QFileInfo(m_rutaExportar).suffix().toLower() == QLatin1String("csv")
+        ? exportarCsv(m_rutaExportar, equipos.front(), QLocale(), conComparacion.front())
+        : exportarXlsx(m_rutaExportar, punteros, conComparacion);
     if (!r) {
         errores << QStringLiteral("korva4-equipo: no se pudo guardar «%1».\nMotivo: %2\n").arg(nativa, r.razon());
         return 1;
     }
     salida << QStringLiteral("Guardado en «%1».\n").arg(nativa);
     return 0;
+}
+
+// Why a folder could not be made: the reason at the first part of its path that fails.
+QString LineaDeOrdenes::razonAlCrear(const QString &ruta)
+{
+    QString hecho;
+    for (const QString &parte : QDir::cleanPath(ruta).split(QLatin1Char('/'))) {
+        hecho += parte.isEmpty() ? QString() : QLatin1Char('/') + parte;
+        if (hecho.isEmpty())
+            continue;
+        if (::mkdir(QFile::encodeName(hecho).constData(), 0777) != 0 && errno != EEXIST)
+            return razonDelSistema();
+        struct stat datos {};
+        if (::stat(QFile::encodeName(hecho).constData(), &datos) == 0 && !S_ISDIR(datos.st_mode))
+            return QStringLiteral("«%1» no es una carpeta").arg(QDir::toNativeSeparators(hecho));
+    }
+    return razonDelSistema();
 }
 
 }  // namespace korva

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nucleo/escritura/importacion.h"
+
 #include <QCommandLineParser>
 #include <QTextStream>
 
@@ -27,11 +29,13 @@ public:
     int ejecutar(QTextStream &salida, QTextStream &errores);
 
 private:
+    // Every argument checked and what the actions need read (the roster to import), before
+    // anything is written: 0, or the exit code with the reason said.
+    int comprobar(QTextStream &errores);
     int exportar(QTextStream &salida, QTextStream &errores);
     int hojas(QTextStream &salida, QTextStream &errores);
     int evaluaciones(QTextStream &salida, QTextStream &errores);
-    // The tab of --pestana (-1: all); false, with the reason said, for an unknown one.
-    bool pestanaPedida(int &pestana, QTextStream &errores) const;
+    static QString razonAlCrear(const QString &ruta);
 
     QCommandLineParser m_parser;
     QCommandLineOption m_ayuda;
@@ -43,6 +47,14 @@ private:
     QCommandLineOption m_compararCon;
     QCommandLineOption m_nuevaEvaluacion;
     QCommandLineOption m_importar;
+
+    // What comprobar() found: the tab of --pestana (-1: all), the export's path, the saved
+    // evaluation to compare with, the sheets' folder, the roster to import.
+    int m_pestanaPedida = -1;
+    QString m_rutaExportar;
+    QString m_evaluacion;
+    QString m_destinoHojas;
+    std::vector<AtletaImportado> m_lista;
 };
 
 // The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.

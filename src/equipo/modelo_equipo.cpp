@@ -15,10 +15,11 @@ void ModeloEquipo::ponerEquipo(Equipo equipo, std::optional<Comparacion> compara
     m_comparacion = std::move(comparacion);
     m_tabla = tablaDeEquipo(m_equipo, m_comparacion ? &*m_comparacion : nullptr);
     m_claves.clear();
-    for (const QStringList &fila : m_tabla.filas) {
+    for (std::size_t f = 0; f < m_tabla.filas.size(); ++f) {
+        const QStringList &fila = m_tabla.filas[f];
         std::vector<QVariant> claves;
         for (int c = 0; c < fila.size(); ++c)
-            claves.push_back(claveDeOrden(c, fila[c]));
+            claves.push_back(claveDeOrden(c, fila[c], m_tabla.numeros[f].at(std::size_t(c))));
         m_claves.push_back(std::move(claves));
     }
     endResetModel();
@@ -39,15 +40,14 @@ bool ModeloEquipo::esColumnaDeGrado(int columna) const
     return m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Grado;
 }
 
-QVariant ModeloEquipo::claveDeOrden(int columna, const QString &t) const
+QVariant ModeloEquipo::claveDeOrden(int columna, const QString &t, std::optional<double> numero) const
 {
     if (t.trimmed().isEmpty())
         return {};
     if (esColumnaDeGrado(columna))
         return ordenDeGrado(t);
-    if (m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Numero)
-        if (const auto v = comoNumero(t))
-            return *v;
+    if (m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Numero && numero)
+        return *numero;
     return t;
 }
 

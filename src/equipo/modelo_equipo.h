@@ -10,8 +10,10 @@
 namespace korva {
 
 // The athletes of one file as a table: one row per athlete, the columns of columnasDatos()
-// then those of columnasResultados(). A result that cannot be scored is an empty cell, as the
-// screen leaves its label.
+// then those of columnasResultados(), and with a comparison its columns (each percentage then
+// and its change, the overall grade then and how it went) and a row for each athlete who is
+// no longer there. A result that cannot be scored is an empty cell, as the screen leaves its
+// label.
 class ModeloEquipo : public QAbstractTableModel
 {
     Q_OBJECT
@@ -39,7 +41,7 @@ public:
     std::vector<int> anchos(const QFontMetrics &fm) const;
 
 private:
-    QVariant claveDeOrden(int columna, const QString &texto) const;
+    QVariant claveDeOrden(int columna, const QString &texto, std::optional<double> numero) const;
 
     Equipo m_equipo;
     std::optional<Comparacion> m_comparacion;

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
-#include "equipo/modelo_equipo.h"
-#include "nucleo/evaluaciones/escritura_de_registros.h"
-#include "equipo/orden_equipo.h"
+#include "nucleo/informe/comparacion.h"
+#include "nucleo/informe/equipo.h"
+#include "nucleo/informe/tabla_equipo.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -18,11 +19,13 @@ class QTableView;
 
 namespace korva {
 
-class GraficaGrados;
+class MenuDeHojas;
+class PaginaEquipo;
 
-// The team report: one tab per record file of the folder, each a table of its stored
-// athletes with their results and a summary under it; spreadsheet and CSV export and
-// printing. It reads the record files and never writes them.
+// The team report's window: the menus, one tab per record file of the folder (each a
+// PaginaEquipo, built and read when first looked at) and the status line. It reads the
+// record files freely; it changes them only in its writing actions ("Nueva evaluación",
+// "Importar atletas"), each through the core's one writer.
 class VentanaEquipo : public QMainWindow
 {
     Q_OBJECT
@@ -45,7 +48,7 @@ public:
     QString aviso(int pestana);
 
     // What the buttons do once a file or a printer has been chosen.
-    Resultado exportarHoja(const QString &ruta, bool todas);
+    Resultado exportarLibro(const QString &ruta, bool todas);
     Resultado exportarCsv(const QString &ruta);
     int imprimirEn(QPrinter &impresora);
     // The open tab's athletes in the order the table shows them.
@@ -62,33 +65,25 @@ public:
 
 private:
     struct Pestana {
-        ModeloEquipo *modelo = nullptr;
-        OrdenEquipo *orden = nullptr;
-        QTableView *tabla = nullptr;
-        QLabel *aviso = nullptr;
-        QLabel *resumen = nullptr;
-        GraficaGrados *grafica = nullptr;
+        PaginaEquipo *pagina = nullptr;
         bool leida = false;
     };
 
-    // The tab's page: its table, its notice and its summary.
-    void llenar(int i);
-    // The tab's file read into it, unless it has been since the last leer().
-    Pestana &leida(int i);
-    void preguntarHoja(bool todas);
+    // The tab's page, its file read into it unless it has been since the last leer().
+    PaginaEquipo &pagina(int i);
+    void preguntarLibro(bool todas);
     void preguntarCsv();
+    void preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro, const QString &que,
+                              const std::function<Resultado(const QString &)> &exportar);
     void vistaPrevia();
     void imprimir();
-    void imprimirHojas();
-    void vistaPreviaHojas();
-    void preguntarCarpetaPdf();
     void preguntarCarpeta();
     void recordarCarpeta();
     void preguntarComparacion();
     void preguntarGuardarEvaluacion();
     void preguntarNuevaEvaluacion();
     void preguntarImportacion();
-    ResultadoDe<int> importarConVistaPrevia(const DefArchivo &archivo, const std::vector<AtletaImportado> &lista);
+    void construirMenus();
     void ajustarAPantalla();
     void decir(const QString &texto);
     QString nombrePropuesto(const QString &extension, bool todas) const;
@@ -97,8 +92,9 @@ private:
     QTabWidget *m_pestanasWidget = nullptr;
     QLabel *m_carpetaEtiqueta = nullptr;
     QMenu *m_recientes = nullptr;
+    MenuDeHojas *m_hojas = nullptr;
     QString m_comparadaCon;
-    std::array<Pestana, DefArchivos.size()> m_pestanas;
+    std::array<Pestana, DefArchivos.size()> m_pestanas{};
 };
 
 }  // namespace korva

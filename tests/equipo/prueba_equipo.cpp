@@ -2,7 +2,7 @@
 // survives any record file without ever writing one.
 #include "apoyo/campana_ayuda.h"
 #include "equipo/exportar.h"
-#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/informe/comparacion.h"
 #include "nucleo/informe/tabla_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 #include "equipo/impresion.h"
@@ -247,7 +247,7 @@ private slots:
             QVERIFY(escribirArchivo(dir.filePath(DefArchivos[i].archivo), archivoDeEquipo(azar, i == 4)));
         VentanaEquipo equipo(dir.path());
         const QString xlsx = dir.filePath("equipo.xlsx");
-        QVERIFY(equipo.exportarHoja(xlsx, true).ok());
+        QVERIFY(equipo.exportarLibro(xlsx, true).ok());
         const QByteArray libro = delZip(xlsx, "xl/workbook.xml");
         for (const auto &a : DefArchivos)
             QVERIFY2(libro.contains(a.titulo), a.titulo);
@@ -294,11 +294,11 @@ private slots:
         }
 
         // a write that fails says why, and leaves what was there
-        QVERIFY(!equipo.exportarHoja(dir.filePath("no/existe/equipo.xlsx"), false).ok());
+        QVERIFY(!equipo.exportarLibro(dir.filePath("no/existe/equipo.xlsx"), false).ok());
         QVERIFY(!exportarCsv(dir.filePath("no/existe/e.csv"), e).razon().isEmpty());
         const QByteArray antes = leerArchivo(xlsx);
         QVERIFY(QDir(dir.path()).mkdir("ocupado.xlsx"));
-        QVERIFY(!equipo.exportarHoja(dir.filePath("ocupado.xlsx"), true).ok());
+        QVERIFY(!equipo.exportarLibro(dir.filePath("ocupado.xlsx"), true).ok());
         QCOMPARE(leerArchivo(xlsx), antes);
     }
 
@@ -331,7 +331,7 @@ private slots:
                 QVERIFY(equipo.tabla(int(i))->model()->rowCount() <= 30);
                 QCOMPARE(leerArchivo(d.filePath(DefArchivos[i].archivo)), antes[int(i)]);
             }
-            QVERIFY(equipo.exportarHoja(d.filePath("x.xlsx"), true).ok());
+            QVERIFY(equipo.exportarLibro(d.filePath("x.xlsx"), true).ok());
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -100,9 +101,9 @@ QString queEs(mode_t modo)
 // The process's umask, read without changing it (umask() would change it for every thread).
 mode_t mascaraDelProceso()
 {
-    QFile estado(QStringLiteral("/proc/self/status"));
-    if (estado.open(QIODevice::ReadOnly))
-        for (const QByteArray &linea : estado.readAll().split('\n'))
+    const ResultadoDe<QByteArray> estado = leerArchivoAcotado(QStringLiteral("/proc/self/status"), 64 * 1024);
+    if (estado)
+        for (const QByteArray &linea : estado.valor().split('\n'))
             if (linea.startsWith("Umask:")) {
                 bool ok = false;
                 const uint m = linea.mid(6).trimmed().toUInt(&ok, 8);
@@ -113,6 +114,15 @@ mode_t mascaraDelProceso()
 }
 
 }  // namespace
+
+bool esInvisible(QChar c)
+{
+    // zero-width spaces and joiners, the byte order mark, and the marks and overrides of
+    // direction, which make a name read otherwise than it sorts
+    const char16_t u = c.unicode();
+    return (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2060 && u <= 0x2069)
+        || u == 0xFEFF || u == 0x061C;
+}
 
 int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsigned modo)
 {
@@ -141,7 +151,9 @@ int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsign
 QString comoNombreDeArchivo(const QString &texto)
 {
     QString nombre;
-    for (const QChar c : texto.simplified()) {
+    for (const QChar c : texto.normalized(QString::NormalizationForm_C).simplified()) {
+        if (esInvisible(c))
+            continue;
         if (c == QLatin1Char('"'))
             nombre += QLatin1Char('\'');
         else if (QStringLiteral("/\\:*?<>|").contains(c) || c.category() == QChar::Other_Control)
@@ -172,10 +184,131 @@ Resultado asentarCarpeta(const QString &carpeta)
     return bien ? Resultado::exito() : Resultado::falla(razonDelSistema(error));
 }
 
+ResultadoDe<QByteArray> leerDescriptorAcotado(int fd, qint64 maximo)
+{
+    using R = ResultadoDe<QByteArray>;
+    struct stat datos {};
+    if (::fstat(fd, &datos) != 0)
+        return R::falla(razonDelSistema());
+    if (!S_ISREG(datos.st_mode))
+        return R::falla(queEs(datos.st_mode));
+    const auto demasiado = [&](qint64 mide) {
+        return R::falla(QStringLiteral("el archivo es demasiado grande: mide %1 y no puede pasar de %2")
+                            .arg(tamanoEnPalabras(mide), tamanoEnPalabras(maximo)));
+    };
+    if (datos.st_size > maximo)
+        return demasiado(datos.st_size);
+    // Never more than the bound, even from a file that grows while it is read.
+    QByteArray todo;
+    todo.reserve(qsizetype(datos.st_size));
+    char bloque[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, bloque, sizeof bloque);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return R::falla(razonDelSistema());
+        if (n == 0)
+            break;
+        if (todo.size() + n > maximo)
+            return demasiado(todo.size() + n);
+        todo.append(bloque, n);
+    }
+    return R::exito(todo);
+}
+
+ResultadoDe<QByteArray> leerArchivoAcotado(const QString &ruta, qint64 maximo)
+{
+    QString razon;
+    const int fd = abrirArchivoNormal(ruta, O_RDONLY, razon);
+    if (fd < 0)
+        return ResultadoDe<QByteArray>::falla(razon);
+    ResultadoDe<QByteArray> r = leerDescriptorAcotado(fd, maximo);
+    ::close(fd);
+    return r;
+}
+
+QString tamanoEnPalabras(qint64 bytes)
+{
+    const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+    if (bytes < 1000)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    const char *unidades[] = {"kB", "MB", "GB", "TB"};
+    double v = double(bytes);
+    int u = -1;
+    while (v >= 1000 && u < 3) {
+        v /= 1000;
+        ++u;
+    }
+    return QStringLiteral("%1 %2").arg(espanol.toString(v, 'g', v < 10 ? 2 : 3), QLatin1String(unidades[u]));
+}
+
+bool esNombreAlLado(const QString &nombre, const QString &de)
+{
+    const QString inicio = QLatin1Char('.') + de + QLatin1Char('.');
+    if (!nombre.startsWith(inicio) || !nombre.endsWith(QLatin1String(".tmp")))
+        return false;
+    const QStringView medio = QStringView(nombre).mid(inicio.size(), nombre.size() - inicio.size() - 4);
+    if (medio.isEmpty())
+        return false;
+    for (const QChar c : medio)
+        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
+            return false;
+    return true;
+}
+
+ResultadoDe<QString> escribirAlLado(const QString &ruta, const QByteArray &bytes, unsigned permisos, long propietario,
+                                    long grupo)
+{
+    using R = ResultadoDe<QString>;
+    const QFileInfo destino(ruta);
+    const QByteArray carpeta = QFile::encodeName(destino.absolutePath());
+
+    // A name of our own beside it, reserved with O_EXCL: nobody else's file is ever opened.
+    QByteArray obra;
+    int fd = -1;
+    for (int intento = 0; fd < 0 && intento < 100; ++intento) {
+        obra = carpeta + "/." + QFile::encodeName(destino.fileName()) + "."
+            + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = ::open(obra.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return R::falla(razonDelSistema());
+    }
+    if (fd < 0)
+        return R::falla(razonDelSistema(EEXIST));
+
+    const auto fallar = [&](int error) {
+        ::close(fd);
+        ::unlink(obra.constData());
+        return R::falla(razonDelSistema(error));
+    };
+    qsizetype escritos = 0;
+    while (escritos < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + escritos, size_t(bytes.size() - escritos));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fallar(n < 0 ? errno : ENOSPC);
+        escritos += n;
+    }
+    // the coach's file stays the coach's when an administrator runs the action
+    if ((propietario >= 0 || grupo >= 0) && ::geteuid() == 0)
+        (void)!::fchown(fd, uid_t(propietario), gid_t(grupo));
+    if (::fchmod(fd, mode_t(permisos)) != 0)
+        return fallar(errno);
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+        return fallar(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(obra.constData());
+        return R::falla(razonDelSistema(error));
+    }
+    return R::exito(QFile::decodeName(obra));
+}
+
 Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes)
 {
     const QFileInfo destino(ruta);
-    const QString carpeta = destino.absolutePath();
     const QByteArray nombre = QFile::encodeName(destino.absoluteFilePath());
 
     // What stands at the name now: a regular file keeps its permissions, a link is replaced,
@@ -193,48 +326,16 @@ Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes)
     if (permisos == 0)
         permisos = 0666 & ~mascaraDelProceso();
 
-    // A name of our own beside it, reserved with O_EXCL: nobody else's file is ever opened.
-    QByteArray obra;
-    int fd = -1;
-    for (int intento = 0; fd < 0 && intento < 100; ++intento) {
-        obra = QFile::encodeName(carpeta) + "/." + QFile::encodeName(destino.fileName()) + "."
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        fd = ::open(obra.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST)
-            return Resultado::falla(razonDelSistema());
-    }
-    if (fd < 0)
-        return Resultado::falla(razonDelSistema(EEXIST));
-
-    const auto fallar = [&](int error) {
-        ::close(fd);
-        ::unlink(obra.constData());
-        return Resultado::falla(razonDelSistema(error));
-    };
-    qsizetype escritos = 0;
-    while (escritos < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + escritos, size_t(bytes.size() - escritos));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fallar(n < 0 ? errno : ENOSPC);
-        escritos += n;
-    }
-    if (::fchmod(fd, permisos) != 0)
-        return fallar(errno);
-    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
-        return fallar(errno);
-    if (::close(fd) != 0) {
+    const ResultadoDe<QString> obra = escribirAlLado(ruta, bytes, permisos);
+    if (!obra)
+        return Resultado::falla(obra);
+    const QByteArray nombreObra = QFile::encodeName(obra.valor());
+    if (::rename(nombreObra.constData(), nombre.constData()) != 0) {
         const int error = errno;
-        ::unlink(obra.constData());
+        ::unlink(nombreObra.constData());
         return Resultado::falla(razonDelSistema(error));
     }
-    if (::rename(obra.constData(), nombre.constData()) != 0) {
-        const int error = errno;
-        ::unlink(obra.constData());
-        return Resultado::falla(razonDelSistema(error));
-    }
-    return asentarCarpeta(carpeta);
+    return asentarCarpeta(destino.absolutePath());
 }
 
 }  // namespace korva

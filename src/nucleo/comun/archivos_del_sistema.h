@@ -18,6 +18,22 @@ QString razonDelSistema();
 // added); the descriptor comes back blocking. On failure, -1 and the reason.
 int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsigned modo = 0666);
 
+// Reads a regular file whole, never more than the bound: a larger one is refused with its
+// size, and a FIFO or a device is refused without a wait (no read ever runs forever).
+ResultadoDe<QByteArray> leerArchivoAcotado(const QString &ruta, qint64 maximo);
+// The same for a file already open; the name is only for the message.
+ResultadoDe<QByteArray> leerDescriptorAcotado(int fd, qint64 maximo);
+// A size in words: "3,8 kB", "8 GB".
+QString tamanoEnPalabras(qint64 bytes);
+
+// A new file beside the one at the path, under a hidden name of our own (".NAME.XXXX.tmp",
+// reserved with O_EXCL), holding the bytes, flushed to disk, with the permissions and, where
+// the process may, the owner given (-1: keep the process's). Carries the new file's path.
+ResultadoDe<QString> escribirAlLado(const QString &ruta, const QByteArray &bytes, unsigned permisos,
+                                    long propietario = -1, long grupo = -1);
+// Whether a name is one that escribirAlLado() makes for the file of that name.
+bool esNombreAlLado(const QString &nombre, const QString &de);
+
 // Puts the bytes in place of the file at the path, whole or not at all: they are written
 // to a new file beside it, flushed to disk, and renamed over the name only then, and the
 // folder is flushed too. A failure leaves what was there before, byte for byte. The name
@@ -30,8 +46,12 @@ Resultado escribirArchivoEntero(const QString &ruta, const QByteArray &bytes);
 // changing it), out of the ones given.
 unsigned permisosNuevos(unsigned base);
 
-// A text as part of a file's or folder's name that any file system accepts: its blanks
-// folded, slashes, colons, wildcards and control characters as "-", a double quote as a
+// Whether a character is one that shows nothing but changes how a text reads (zero-width
+// characters, direction marks and overrides).
+bool esInvisible(QChar c);
+
+// A text as part of a file's or folder's name that any file system accepts: composed (NFC),
+// without invisible characters, its blanks folded, slashes, colons, wildcards and control characters as "-", a double quote as a
 // single one, no dot or blank at either end.
 QString comoNombreDeArchivo(const QString &texto);
 

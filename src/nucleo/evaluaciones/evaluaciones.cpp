@@ -1,13 +1,19 @@
 #include "nucleo/evaluaciones/evaluaciones.h"
 
 #include "nucleo/comun/archivos_del_sistema.h"
+#include "nucleo/registros/archivo_entero.h"
 #include "nucleo/registros/def_archivo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <QScopeGuard>
 
 #include <algorithm>
+
+#include <cstdio>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -52,51 +58,48 @@ Resultado copiarEn(const QString &ruta, const QByteArray &bytes)
 
 }  // namespace
 
-ResultadoDe<QByteArray> leerArchivoEntero(const QString &ruta)
+QString nombreDeEvaluacion(const QString &etiqueta, const QDate &fecha)
 {
-    using R = ResultadoDe<QByteArray>;
-    struct stat datos {};
-    if (::lstat(QFile::encodeName(ruta).constData(), &datos) != 0 && errno == ENOENT)
-        return R::exito();
-    QString razon;
-    const int fd = abrirArchivoNormal(ruta, O_RDONLY, razon);
-    if (fd < 0)
-        return R::falla(razon);
-    while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {
-    }
-    QByteArray todo;
-    char bloque[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, bloque, sizeof bloque);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            return R::falla(razonDelSistema(error));
-        }
-        if (n == 0)
-            break;
-        todo.append(bloque, n);
-    }
-    ::close(fd);
-    return R::exito(todo);
+    // Cut by whole characters, never inside one, so that the date, the label and a " (999)"
+    // of a later save of the day stay within the 255 bytes a file system takes for a name.
+    const QString fechaTexto = fecha.toString(Qt::ISODate);
+    const qsizetype paraEtiqueta = 255 - fechaTexto.toUtf8().size() - 1 - 6;
+    QString limpia = comoNombreDeArchivo(etiqueta);
+    while (!limpia.isEmpty() && (limpia.toUcs4().size() > LargoDeEtiqueta || limpia.toUtf8().size() > paraEtiqueta))
+        limpia.chop(limpia.back().isLowSurrogate() && limpia.size() > 1 ? 2 : 1);
+    limpia = comoNombreDeArchivo(limpia);  // no blank or dot left at the cut
+    return fechaTexto + (limpia.isEmpty() ? QString() : QLatin1Char(' ') + limpia);
 }
 
 ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &etiqueta, const QDate &fecha)
 {
     using R = ResultadoDe<QString>;
     const QDir registros(carpeta);
-    if (!registros.mkpath(CarpetaEvaluaciones))
-        return R::falla(QStringLiteral("no se pudo crear la carpeta «%1»")
-                            .arg(QDir::toNativeSeparators(registros.filePath(CarpetaEvaluaciones))));
-    const QDir evaluaciones(registros.filePath(CarpetaEvaluaciones));
+    const QString rutaEvaluaciones = registros.filePath(CarpetaEvaluaciones);
+    if (!registros.mkpath(CarpetaEvaluaciones)) {
+        struct stat datos {};
+        const QString razon = ::stat(QFile::encodeName(rutaEvaluaciones).constData(), &datos) == 0
+            ? QStringLiteral("ya hay un archivo con ese nombre")
+            : razonDelSistema();
+        return R::falla(QStringLiteral("no se pudo crear la carpeta «%1»: %2")
+                            .arg(QDir::toNativeSeparators(rutaEvaluaciones), razon));
+    }
+    const QDir evaluaciones(rutaEvaluaciones);
 
-    // The copies, in a folder of our own under a name no saved evaluation has.
-    QByteArray plantilla = QFile::encodeName(evaluaciones.filePath(QStringLiteral(".guardando-XXXXXX")));
+    // The copies, in a folder of our own under a name no saved evaluation has, locked while
+    // it is filled so that a later action knows an abandoned one from one being made.
+    QByteArray plantilla = QFile::encodeName(evaluaciones.filePath(PrefijoEnCurso + QStringLiteral("XXXXXX")));
     if (!::mkdtemp(plantilla.data()))
-        return R::falla(razonDelSistema());
+        return R::falla(QStringLiteral("no se pudo crear una carpeta en «%1»: %2")
+                            .arg(QDir::toNativeSeparators(rutaEvaluaciones), razonDelSistema()));
     const QString obra = QFile::decodeName(plantilla);
+    const int enCurso = ::open(plantilla.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (enCurso >= 0)
+        ::flock(enCurso, LOCK_EX);
+    const auto soltar = qScopeGuard([enCurso] {
+        if (enCurso >= 0)
+            ::close(enCurso);
+    });
     ::chmod(plantilla.constData(), mode_t(permisosNuevos(0777)));  // mkdtemp makes it for its owner alone
     const auto fallar = [&](const QString &razon) {
         QDir(obra).removeRecursively();
@@ -104,7 +107,8 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
     };
     for (const DefArchivo &d : DefArchivos) {
         const QString origen = registros.filePath(QString::fromLatin1(d.archivo));
-        if (!QFileInfo::exists(origen))
+        struct stat datos {};
+        if (::lstat(QFile::encodeName(origen).constData(), &datos) != 0 && errno == ENOENT)
             continue;
         const ResultadoDe<QByteArray> bytes = leerArchivoEntero(origen);
         if (!bytes)
@@ -115,24 +119,55 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
     if (const Resultado r = asentarCarpeta(obra); !r)
         return fallar(r.razon());
 
-    // Then its name: the date and the label; a second one of the day gets its own.
-    const QString limpia = comoNombreDeArchivo(etiqueta).left(80);
-    const QString base = fecha.toString(Qt::ISODate) + (limpia.isEmpty() ? QString() : QLatin1Char(' ') + limpia);
+    // Then its name: the date and the label; a second one of the day gets its own. The name
+    // is taken only where nothing stands: two saves in one second get two names.
+    const QString base = nombreDeEvaluacion(etiqueta, fecha);
     for (int n = 1; n < 1000; ++n) {
         const QString nombre = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
         const QString destino = evaluaciones.filePath(nombre);
-        if (QFileInfo::exists(destino))
-            continue;
-        if (::rename(plantilla.constData(), QFile::encodeName(destino).constData()) != 0) {
+        const QByteArray destinoBytes = QFile::encodeName(destino);
+        if (::renameat2(AT_FDCWD, plantilla.constData(), AT_FDCWD, destinoBytes.constData(), RENAME_NOREPLACE) != 0) {
             if (errno == EEXIST || errno == ENOTEMPTY)
                 continue;
-            return fallar(razonDelSistema());
+            if (errno != EINVAL && errno != ENOSYS)
+                return fallar(razonDelSistema());
+            // A file system that cannot refuse to replace: the name reserved by an empty
+            // folder of our own, which the rename then replaces.
+            if (::mkdir(destinoBytes.constData(), 0700) != 0) {
+                if (errno == EEXIST)
+                    continue;
+                return fallar(razonDelSistema());
+            }
+            if (::rename(plantilla.constData(), destinoBytes.constData()) != 0) {
+                const QString razon = razonDelSistema();
+                ::rmdir(destinoBytes.constData());
+                return fallar(razon);
+            }
         }
         if (const Resultado r = asentarCarpeta(evaluaciones.path()); !r)
             return R::falla(r.razon());
         return R::exito(destino);
     }
     return fallar(QStringLiteral("hay demasiadas evaluaciones guardadas con el nombre «%1»").arg(base));
+}
+
+void quitarRestosDeEvaluaciones(const QString &carpeta)
+{
+    const QDir evaluaciones(QDir(carpeta).filePath(CarpetaEvaluaciones));
+    const QStringList restos =
+        evaluaciones.entryList({PrefijoEnCurso + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &nombre : restos) {
+        if (nombre.size() != PrefijoEnCurso.size() + 6)
+            continue;  // not a name of ours
+        const QString ruta = evaluaciones.filePath(nombre);
+        const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // one still being filled holds its lock
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            QDir(ruta).removeRecursively();
+        ::close(fd);
+    }
 }
 
 QStringList evaluacionesGuardadas(const QString &carpeta)
@@ -147,6 +182,37 @@ QStringList evaluacionesGuardadas(const QString &carpeta)
 QString carpetaDeEvaluacion(const QString &carpeta, const QString &nombre)
 {
     return QDir(QDir(carpeta).filePath(CarpetaEvaluaciones)).filePath(nombre);
+}
+
+ResultadoDe<QString> buscarEvaluacion(const QString &carpeta, const QString &texto)
+{
+    using R = ResultadoDe<QString>;
+    const QStringList guardadas = evaluacionesGuardadas(carpeta);
+    const QString buscado = texto.normalized(QString::NormalizationForm_C);
+    if (guardadas.contains(texto))
+        return R::exito(texto);
+    QStringList conEsaEtiqueta;
+    for (const QString &g : guardadas) {
+        const QString nombre = g.normalized(QString::NormalizationForm_C);
+        if (nombre == buscado)
+            return R::exito(g);
+        // the label alone: what follows the date, without the number of a later save of the day
+        static const QRegularExpression partes(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} (.*?)(?: \\(\\d+\\))?$"));
+        const QRegularExpressionMatch m = partes.match(nombre);
+        if (m.hasMatch() && m.captured(1).compare(buscado.trimmed(), Qt::CaseInsensitive) == 0)
+            conEsaEtiqueta << g;
+    }
+    if (conEsaEtiqueta.size() == 1)
+        return R::exito(conEsaEtiqueta.front());
+    if (conEsaEtiqueta.size() > 1)
+        return R::falla(QStringLiteral("hay %1 evaluaciones guardadas con la etiqueta «%2»: %3; indique la que quiere "
+                                       "por su nombre entero")
+                            .arg(conEsaEtiqueta.size())
+                            .arg(texto, conEsaEtiqueta.join(QStringLiteral(", "))));
+    return R::falla(guardadas.isEmpty()
+                        ? QStringLiteral("no hay ninguna evaluación guardada «%1»: todavía no se guardó ninguna").arg(texto)
+                        : QStringLiteral("no hay ninguna evaluación guardada «%1»; las guardadas son: %2")
+                              .arg(texto, guardadas.join(QStringLiteral(", "))));
 }
 
 }  // namespace korva

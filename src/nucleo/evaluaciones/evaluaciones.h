@@ -25,8 +25,19 @@ QStringList evaluacionesGuardadas(const QString &carpeta);
 // The folder of a saved evaluation, by its name.
 QString carpetaDeEvaluacion(const QString &carpeta, const QString &nombre);
 
-// A whole record file as it lies on disk (under its shared lock, so never half written),
-// empty when there is none.
-ResultadoDe<QByteArray> leerArchivoEntero(const QString &ruta);
+// A saved evaluation by its folder's name, or by its label alone when exactly one has it
+// (both compared in composed form, the label without regard to case); else why not.
+ResultadoDe<QString> buscarEvaluacion(const QString &carpeta, const QString &texto);
+
+// The folder's name of a saved evaluation: the date, then the label as a file's name,
+// without invisible characters, cut by whole characters to at most LargoDeEtiqueta of them
+// and within what a file system takes with the " (n)" of a later save of the day.
+constexpr int LargoDeEtiqueta = 80;
+QString nombreDeEvaluacion(const QString &etiqueta, const QDate &fecha);
+
+// The hidden name of a saved evaluation being made; an abandoned one (the program was cut
+// off while it copied) is removed by quitarRestosDeEvaluaciones(), never one still in hand.
+inline const QString PrefijoEnCurso = QStringLiteral(".guardando-");
+void quitarRestosDeEvaluaciones(const QString &carpeta);
 
 }  // namespace korva

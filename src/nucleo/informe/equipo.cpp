@@ -60,6 +60,20 @@ TipoResultados calificar(const DefArchivo &archivo, const QStringList &t)
     return Calificar_Fundamentos({t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]}, {});
 }
 
+Atleta atletaCalificado(const DefArchivo &archivo, int numero, const QStringList &textos)
+{
+    Atleta a;
+    a.numero = numero;
+    for (int i = 0; i < textos.size(); ++i) {
+        a.datos << sinRelleno(textos[i]);
+        a.valores.push_back(i == 0 ? std::nullopt : comoNumero(a.datos.last()));
+    }
+    a.resultados = calificar(archivo, textos);
+    for (std::size_t k = 0; k < a.porcentajes.size(); ++k)
+        a.porcentajes[k] = comoNumero(a.resultados[int(k)]);
+    return a;
+}
+
 Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
 {
     Equipo e;
@@ -83,15 +97,10 @@ Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
         const TipoReg &reg = tabla[std::size_t(n)];
         if (reg.campo(Campo::Nombre).trimmed().isEmpty())
             continue;
-        Atleta a;
-        a.numero = n;
         QStringList tal;  // the texts as the screen's boxes show them
-        for (const ParCampo &par : mapa) {
+        for (const ParCampo &par : mapa)
             tal << reg.campo(par.campo);
-            a.datos << sinRelleno(tal.last());
-        }
-        a.resultados = calificar(archivo, tal);
-        e.atletas.push_back(std::move(a));
+        e.atletas.push_back(atletaCalificado(archivo, n, tal));
     }
     return e;
 }
@@ -99,6 +108,15 @@ Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
 std::optional<double> comoNumero(const QString &texto)
 {
     return Convertir_Decimal(texto);
+}
+
+Resultado equiposLeidos(const std::vector<const Equipo *> &equipos)
+{
+    for (const Equipo *e : equipos)
+        if (e->estado == Equipo::Estado::Ilegible)
+            return Resultado::falla(QStringLiteral("no se pudo leer el archivo «%1»: %2")
+                                        .arg(QDir::toNativeSeparators(e->ruta), e->razon));
+    return Resultado::exito();
 }
 
 }  // namespace korva

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
 #include "nucleo/comun/tipo_resultados.h"
 #include "nucleo/registros/def_archivo.h"
 
@@ -13,12 +14,20 @@ namespace korva {
 
 // One stored athlete as the team report shows it: the record number, the texts as stored
 // (name, age, the raw test values; the padding of their fields cut), and the eight results
-// that the screen's "Procesar Datos" gives for them.
+// that the screen's "Procesar Datos" gives for them. Once scored, the same as numbers, read
+// once: the age and test values (none for the name, nor for a text the scoring cannot read)
+// and the four percentages (the three capacities and the average).
 struct Atleta {
     int numero = 0;
     QStringList datos;
     TipoResultados resultados;
+    std::vector<std::optional<double>> valores;      // one per text of datos
+    std::array<std::optional<double>, 4> porcentajes{};  // Label11, Label12, Label13, Label19
 };
+
+// An athlete of a record file scored: its texts as the screen's boxes hold them (the
+// padding kept, as the scoring reads them), in the order of the file's field map.
+Atleta atletaCalificado(const DefArchivo &archivo, int numero, const QStringList &textos);
 
 // The athletes of one record file, read and never written.
 struct Equipo {
@@ -54,5 +63,8 @@ Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo);
 
 // A cell's text as a number, the way the scoring reads it; nothing for a text.
 std::optional<double> comoNumero(const QString &texto);
+
+// Whether every team was read; else which file could not be, and why.
+Resultado equiposLeidos(const std::vector<const Equipo *> &equipos);
 
 }  // namespace korva

@@ -20,7 +20,7 @@ Resumen resumir(const Equipo &equipo)
     for (const Atleta &a : equipo.atletas) {
         ++r.porGrado[std::size_t(ordenDeGrado(a.resultados.Label26))];
         for (int i = 0; i < 4; ++i)
-            if (const auto v = comoNumero(a.resultados[i])) {
+            if (const auto v = a.porcentajes[std::size_t(i)]) {
                 sumas[std::size_t(i)] += *v;
                 ++cuantos[std::size_t(i)];
             }
@@ -47,6 +47,28 @@ QStringList textoResumen(const Equipo &equipo, const Resumen &resumen, const QLo
                                               resumen.medias[i] ? locale.toString(*resumen.medias[i], 'f', 1)
                                                                 : QStringLiteral("—"));
     lineas << QStringLiteral("Media de los porcentajes: ") + medias.join(QStringLiteral(", "));
+    return lineas;
+}
+
+QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLocale &locale)
+{
+    const auto medias = cambiosMedios(c, ahora);
+    const QStringList nombres = nombresDeMedias(ahora.archivo);
+    QStringList partes;
+    for (std::size_t k = 0; k < medias.size(); ++k)
+        partes << QStringLiteral("%1 %2").arg(nombres[int(k)],
+                                              medias[k] ? (*medias[k] > 0 ? QStringLiteral("+") : QString())
+                                                      + locale.toString(*medias[k], 'f', 1)
+                                                        : QStringLiteral("—"));
+    return QStringLiteral("Cambio medio desde «%1»: %2").arg(c.evaluacion, partes.join(QStringLiteral(", ")));
+}
+
+
+QStringList lineasDelResumen(const Equipo &equipo, const Comparacion *comparacion, const QLocale &locale)
+{
+    QStringList lineas = textoResumen(equipo, resumir(equipo), locale);
+    if (comparacion)
+        lineas << textoCambiosMedios(*comparacion, equipo, locale);
     return lineas;
 }
 

@@ -1,7 +1,6 @@
 #include "nucleo/informe/tabla_equipo.h"
 
 #include "nucleo/calificacion/grado.h"
-#include "nucleo/informe/resumen.h"
 
 namespace korva {
 
@@ -32,8 +31,15 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
                           : esColumnaNumerica(equipo.archivo, i) ? TipoColumna::Numero
                                                                  : TipoColumna::Texto);
     t.columnasPropias = int(t.columnas.size());
-    for (const Atleta &a : equipo.atletas)
+    for (const Atleta &a : equipo.atletas) {
         t.filas.push_back(celdas(a));
+        std::vector<std::optional<double>> n{double(a.numero)};
+        n.insert(n.end(), a.valores.begin(), a.valores.end());
+        n.resize(std::size_t(t.columnasPropias) - TipoResultados::Cantidad);
+        n.insert(n.end(), a.porcentajes.begin(), a.porcentajes.end());
+        n.resize(std::size_t(t.columnasPropias));
+        t.numeros.push_back(std::move(n));
+    }
     if (!c)
         return t;
 
@@ -47,18 +53,21 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
     t.tipos.push_back(TipoColumna::Grado);
     t.tipos.push_back(TipoColumna::Texto);
 
-    const auto columnasDeCambio = [](const Atleta *antes, const Atleta *ahora, const QString &estado) {
-        QStringList f;
-        for (int k = 0; k < 4; ++k) {
-            f << (antes ? antes->resultados[k] : QString());
-            const auto d = antes && ahora ? cambioDe(antes->resultados[k], ahora->resultados[k]) : std::nullopt;
+    // The comparison's cells of a row, as texts and as numbers.
+    const auto columnasDeCambio = [](const Atleta *antes, const Atleta *ahora, const QString &estado,
+                                     QStringList &f, std::vector<std::optional<double>> &n) {
+        for (std::size_t k = 0; k < 4; ++k) {
+            f << (antes ? antes->resultados[int(k)] : QString());
+            n.push_back(antes ? antes->porcentajes[k] : std::nullopt);
+            const auto d = antes && ahora ? cambioDe(antes->porcentajes[k], ahora->porcentajes[k]) : std::nullopt;
             f << (d ? conSigno(*d) : QString());
+            n.push_back(d);
         }
         f << (antes ? antes->resultados.Label26 : QString());
         f << (!estado.isEmpty() ? estado
                                 : antes && ahora ? comoEvoluciono(antes->resultados.Label26, ahora->resultados.Label26)
                                                  : QString());
-        return f;
+        n.resize(n.size() + 2);
     };
     for (std::size_t i = 0; i < equipo.atletas.size(); ++i) {
         const Comparacion::Cambio cambio = i < c->cambios.size() ? c->cambios[i] : Comparacion::Cambio{};
@@ -68,29 +77,18 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
         const QString estado = cambio.estado == Comparacion::Estado::Nuevo      ? evolucion::Nuevo
                                : cambio.estado == Comparacion::Estado::Repetido ? evolucion::Repetido
                                                                                 : QString();
-        t.filas[i] << columnasDeCambio(antes, &equipo.atletas[i], estado);
+        columnasDeCambio(antes, &equipo.atletas[i], estado, t.filas[i], t.numeros[i]);
     }
     for (int j : c->yaNoEstan) {
         const Atleta &antes = c->antes.atletas[std::size_t(j)];
         QStringList f(t.columnasPropias);
         f[1] = antes.datos.value(0);
-        f << columnasDeCambio(&antes, nullptr, evolucion::YaNoEsta);
+        std::vector<std::optional<double>> n(std::size_t(t.columnasPropias));
+        columnasDeCambio(&antes, nullptr, evolucion::YaNoEsta, f, n);
         t.filas.push_back(f);
+        t.numeros.push_back(std::move(n));
     }
     return t;
-}
-
-QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLocale &locale)
-{
-    const auto medias = cambiosMedios(c, ahora);
-    const QStringList nombres = nombresDeMedias(ahora.archivo);
-    QStringList partes;
-    for (std::size_t k = 0; k < medias.size(); ++k)
-        partes << QStringLiteral("%1 %2").arg(nombres[int(k)],
-                                              medias[k] ? (*medias[k] > 0 ? QStringLiteral("+") : QString())
-                                                      + locale.toString(*medias[k], 'f', 1)
-                                                        : QStringLiteral("—"));
-    return QStringLiteral("Cambio medio desde «%1»: %2").arg(c.evaluacion, partes.join(QStringLiteral(", ")));
 }
 
 }  // namespace korva

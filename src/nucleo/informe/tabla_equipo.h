@@ -1,9 +1,7 @@
 #pragma once
 
-#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/informe/comparacion.h"
 #include "nucleo/informe/equipo.h"
-
-#include <QLocale>
 
 #include <vector>
 
@@ -20,6 +18,9 @@ struct TablaEquipo {
     QStringList columnas;
     std::vector<TipoColumna> tipos;
     std::vector<QStringList> filas;
+    // Each cell of a column of numbers as the number it shows (none where it shows a text or
+    // nothing), taken from the athletes' numbers, never read back from the texts.
+    std::vector<std::vector<std::optional<double>>> numeros;
     int columnasPropias = 0;  // before those of the comparison
 };
 TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *comparacion = nullptr);
@@ -34,8 +35,5 @@ inline const QString Nuevo = QStringLiteral("nuevo");
 inline const QString YaNoEsta = QStringLiteral("ya no está");
 inline const QString Repetido = QStringLiteral("nombre repetido: sin comparar");
 }  // namespace evolucion
-
-// The summary's line of the mean changes, when there is a comparison.
-QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLocale &locale = QLocale());
 
 }  // namespace korva

@@ -14,11 +14,17 @@ namespace korva {
 
 Hoja hojaDeRegistro(const DefArchivo &archivo, const QStringList &textos, const QDate &fecha)
 {
+    return hojaDeRegistro(archivo, textos, calificar(archivo, textos), fecha);
+}
+
+Hoja hojaDeRegistro(const DefArchivo &archivo, const QStringList &textos, const TipoResultados &resultados,
+                    const QDate &fecha)
+{
     const DefEvaluacion def = archivo.esDeNivel() ? definicionNivel(archivo.nivel) : definicionFundamentos();
     DatosHoja datos;
     for (std::size_t i = 0; i < def.mapa->size(); ++i)
         datos.cajas.emplace_back((*def.mapa)[i].control, sinRelleno(textos.value(int(i))));
-    datos.resultados = calificar(archivo, textos);
+    datos.resultados = resultados;
     datos.fecha = QLocale().toString(fecha, QLocale::ShortFormat);
     return hojaDeEvaluacion(def, datos);
 }

@@ -25,12 +25,21 @@ struct Comparacion {
     std::vector<int> yaNoEstan;    // athletes of then who are not there now (indices in antes)
 };
 
+// A name as athletes are matched: composed, its case ignored, the blanks around it ignored.
+QString claveDeNombre(const QString &nombre);
+
 Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &evaluacion);
 // The team compared with its file in the saved evaluation of that name, in the records folder.
+// When that file cannot be read, the comparison's team then says why (Equipo::Estado::Ilegible)
+// and nobody is compared: see comparacionLeida().
 Comparacion compararConGuardada(const QString &carpeta, const QString &evaluacion, const Equipo &ahora);
+// Whether the saved evaluation's file was read (or was not there: an empty team then); else
+// which file could not be, and why.
+Resultado comparacionLeida(const Comparacion &comparacion);
 
 // The change of a percentage (or the average), now minus then, when both are numbers.
 std::optional<double> cambioDe(const QString &antes, const QString &ahora);
+std::optional<double> cambioDe(std::optional<double> antes, std::optional<double> ahora);
 // The mean change of each of the four percentages over the athletes compared.
 std::array<std::optional<double>, 4> cambiosMedios(const Comparacion &c, const Equipo &ahora);
 

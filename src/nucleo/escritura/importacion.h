@@ -10,21 +10,14 @@
 
 namespace korva {
 
-// The only two actions of the team report that write the record files. Each runs only
-// while no copy of the evaluation program runs in the folder, holding the same one-copy
-// lock for its duration, and replaces each file whole (written beside, flushed, renamed,
-// the folder flushed): after a power cut each file is either as it was or as it should be.
-
-// "Nueva evaluación": the current evaluation saved first (and checked whole), then in each
-// of the five files the test values of every stored athlete become blanks, as an empty box
-// stores them; names, ages and every other byte stay. Carries the saved evaluation's folder.
-ResultadoDe<QString> nuevaEvaluacion(const QString &carpeta, const QString &etiqueta);
-
 // One athlete of a roster to import: the name as given, the age (may be empty).
 struct AtletaImportado {
     QString nombre;
     QString edad;
 };
+
+// The most a roster file may measure: a squad's list is a few kilobytes.
+constexpr qint64 TamanoMaximoDeLista = 4 * 1024 * 1024;
 
 // A roster pasted from a spreadsheet or read from a CSV or text file: a name per row, the
 // age in a second column when there is one; the separator (tab, ";" or ",") found in the
@@ -32,6 +25,9 @@ struct AtletaImportado {
 std::vector<AtletaImportado> leerLista(const QString &texto);
 // The text of a roster file, in UTF-8 or else Windows-1252.
 QString textoDeLista(const QByteArray &bytes);
+// A roster file's text, read without waiting and within its bound; else why not, with the
+// file's path.
+ResultadoDe<QString> leerArchivoDeLista(const QString &ruta);
 
 // What an import would do, shown before anything is written.
 struct PlanDeImportacion {
@@ -47,14 +43,14 @@ struct PlanDeImportacion {
     int aImportar = 0;
     bool cabe() const { return aImportar <= libres; }
 };
+// The plan over the file's bytes as they are, or over the file of the folder.
+PlanDeImportacion planDeImportacion(const QByteArray &archivo, const std::vector<AtletaImportado> &lista);
 ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const DefArchivo &archivo,
                                                   const std::vector<AtletaImportado> &lista);
-// Imports as planned into the file's empty slots, in order: each takes its name and age, and
-// its tests stay blank; nothing is written when they do not all fit. Carries how many.
+// Imports as planned into the file's empty slots, in order, through the one writer: each
+// takes its name and age, and its tests stay blank; nothing is written when they do not all
+// fit. Carries how many.
 ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archivo,
                                  const std::vector<AtletaImportado> &lista);
-
-// A name as athletes are matched: composed, its case ignored, the blanks around it ignored.
-QString claveDeNombre(const QString &nombre);
 
 }  // namespace korva

@@ -1,11 +1,16 @@
-#include "nucleo/evaluaciones/comparacion.h"
+#include "nucleo/informe/comparacion.h"
 
-#include "nucleo/evaluaciones/escritura_de_registros.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
+#include <QDir>
 #include <QHash>
 
 namespace korva {
+
+QString claveDeNombre(const QString &nombre)
+{
+    return nombre.normalized(QString::NormalizationForm_C).trimmed().toCaseFolded();
+}
 
 Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &evaluacion)
 {
@@ -54,12 +59,24 @@ Comparacion compararConGuardada(const QString &carpeta, const QString &evaluacio
     return comparar(leerEquipo(carpetaDeEvaluacion(carpeta, evaluacion), ahora.archivo), ahora, evaluacion);
 }
 
+Resultado comparacionLeida(const Comparacion &c)
+{
+    if (c.antes.estado != Equipo::Estado::Ilegible)
+        return Resultado::exito();
+    return Resultado::falla(QStringLiteral("no se pudo leer «%1» de la evaluación guardada «%2»: %3")
+                                .arg(QDir::toNativeSeparators(c.antes.ruta), c.evaluacion, c.antes.razon));
+}
+
 std::optional<double> cambioDe(const QString &antes, const QString &ahora)
 {
-    const auto a = comoNumero(antes), b = comoNumero(ahora);
-    if (!a || !b)
+    return cambioDe(comoNumero(antes), comoNumero(ahora));
+}
+
+std::optional<double> cambioDe(std::optional<double> antes, std::optional<double> ahora)
+{
+    if (!antes || !ahora)
         return std::nullopt;
-    return *b - *a;
+    return *ahora - *antes;
 }
 
 std::array<std::optional<double>, 4> cambiosMedios(const Comparacion &c, const Equipo &ahora)
@@ -71,7 +88,7 @@ std::array<std::optional<double>, 4> cambiosMedios(const Comparacion &c, const E
             continue;
         const Atleta &entonces = c.antes.atletas[std::size_t(c.cambios[i].antes)];
         for (int k = 0; k < 4; ++k)
-            if (const auto d = cambioDe(entonces.resultados[k], ahora.atletas[i].resultados[k])) {
+            if (const auto d = cambioDe(entonces.porcentajes[std::size_t(k)], ahora.atletas[i].porcentajes[std::size_t(k)])) {
                 sumas[std::size_t(k)] += *d;
                 ++cuantos[std::size_t(k)];
             }

@@ -1,0 +1,44 @@
+#include "equipo/dialogo_evaluacion.h"
+
+#include "nucleo/evaluaciones/evaluaciones.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korva {
+
+DialogoEvaluacion::DialogoEvaluacion(Tipo tipo, QWidget *padre) : QDialog(padre)
+{
+    const bool nueva = tipo == Tipo::Nueva;
+    setWindowTitle(nueva ? QStringLiteral("Nueva evaluación") : QStringLiteral("Guardar evaluación"));
+    auto *v = new QVBoxLayout(this);
+    auto *texto = new QLabel(
+        nueva ? QStringLiteral("Se guardará la evaluación actual y luego se borrarán los resultados de las pruebas de "
+                               "todos los atletas de las cinco pestañas; sus nombres y edades se quedan.\n\nNombre de "
+                               "la evaluación que se guarda (opcional):")
+              : QStringLiteral("Se guardará una copia de los cinco archivos de hoy.\nNombre (opcional), por ejemplo "
+                               "«Fin de trimestre»:"),
+        this);
+    texto->setWordWrap(true);
+    m_etiqueta = new QLineEdit(this);
+    m_etiqueta->setMaxLength(LargoDeEtiqueta);
+    texto->setBuddy(m_etiqueta);
+    auto *botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    botones->button(QDialogButtonBox::Ok)->setText(nueva ? QStringLiteral("Empezar") : QStringLiteral("Guardar"));
+    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    v->addWidget(texto);
+    v->addWidget(m_etiqueta);
+    v->addWidget(botones);
+    setMinimumWidth(460);
+}
+
+QString DialogoEvaluacion::etiqueta() const
+{
+    return m_etiqueta->text();
+}
+
+}  // namespace korva

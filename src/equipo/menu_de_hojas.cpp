@@ -1,0 +1,93 @@
+#include "equipo/menu_de_hojas.h"
+
+#include "equipo/hojas_del_equipo.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace korva {
+
+MenuDeHojas::MenuDeHojas(std::function<Equipo()> equipo, std::function<QString()> carpeta, QWidget *padre)
+    : QMenu(QStringLiteral("&Hojas de evaluación"), padre), m_equipo(std::move(equipo)), m_carpeta(std::move(carpeta))
+{
+    addAction(QStringLiteral("Imprimir las hojas…"), this, &MenuDeHojas::imprimir);
+    addAction(QStringLiteral("Vista previa de las hojas…"), this, &MenuDeHojas::vistaPrevia);
+    addAction(QStringLiteral("Guardar las hojas en PDF…"), this, &MenuDeHojas::preguntarCarpeta);
+}
+
+bool MenuDeHojas::hayAtletas(const QString &queHacer)
+{
+    if (!m_equipo().atletas.empty())
+        return true;
+    emit falla(QStringLiteral("No hay atletas guardados en esta pestaña: no hay hojas que %1.").arg(queHacer));
+    return false;
+}
+
+int MenuDeHojas::imprimirEn(QPrinter &impresora)
+{
+    std::vector<Hoja> hojas = hojasDelEquipo(m_equipo());
+    // the pages the dialog asked for
+    if (impresora.printRange() == QPrinter::PageRange && impresora.fromPage() > 0) {
+        const int desde = impresora.fromPage(), hasta = qMin(impresora.toPage(), int(hojas.size()));
+        hojas = std::vector<Hoja>(hojas.begin() + qMin(desde - 1, int(hojas.size())), hojas.begin() + qMax(hasta, desde - 1));
+    }
+    prepararImpresora(impresora);
+    return !hojas.empty() && pintarHojas(impresora, hojas) ? int(hojas.size()) : 0;
+}
+
+void MenuDeHojas::imprimir()
+{
+    if (!hayAtletas(QStringLiteral("imprimir")))
+        return;
+    QPrinter impresora(QPrinter::ScreenResolution);
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialogo(&impresora, parentWidget());
+    dialogo.setWindowTitle(QStringLiteral("Imprimir las hojas de evaluación"));
+    dialogo.setMinMax(1, int(m_equipo().atletas.size()));
+    dialogo.setOption(QAbstractPrintDialog::PrintPageRange);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    const int hojas = imprimirEn(impresora);
+    if (hojas == 0)
+        emit falla(QStringLiteral("No se imprimieron las hojas.\nMotivo: la impresora «%1» no aceptó el trabajo.")
+                       .arg(impresora.printerName()));
+    else
+        emit hecho(QStringLiteral("%1 hojas enviadas a «%2».").arg(hojas).arg(impresora.printerName()));
+}
+
+void MenuDeHojas::vistaPrevia()
+{
+    QPrinter impresora(QPrinter::ScreenResolution);
+    impresora.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog dialogo(&impresora, parentWidget());
+    dialogo.setWindowTitle(QStringLiteral("Vista previa de las hojas de evaluación"));
+    connect(&dialogo, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { imprimirEn(*p); });
+    dialogo.exec();
+}
+
+Resultado MenuDeHojas::guardarEn(const QString &carpeta)
+{
+    const ResultadoDe<int> r = guardarHojasEnPdf(m_equipo(), carpeta);
+    if (!r)
+        return Resultado::falla(r);
+    emit hecho(QStringLiteral("%1 hojas guardadas en «%2».").arg(r.valor()).arg(QDir::toNativeSeparators(carpeta)));
+    return Resultado::exito();
+}
+
+void MenuDeHojas::preguntarCarpeta()
+{
+    if (!hayAtletas(QStringLiteral("guardar")))
+        return;
+    const QString c =
+        QFileDialog::getExistingDirectory(parentWidget(), QStringLiteral("Guardar las hojas en PDF en la carpeta"), m_carpeta());
+    if (c.isEmpty())
+        return;
+    if (const Resultado r = guardarEn(c); !r)
+        emit falla(QStringLiteral("No se pudieron guardar las hojas en «%1».\nMotivo: %2")
+                       .arg(QDir::toNativeSeparators(c), r.razon()));
+}
+
+}  // namespace korva

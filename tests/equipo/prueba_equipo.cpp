@@ -578,33 +578,6 @@ private slots:
         }
         QVERIFY(cambios > 300);
     }
-
-    // Matching by name: case and blanks ignored; one name twice is matched by record number
-    // when both evaluations have it at that number, and flagged otherwise.
-    void emparejarPorNombre()
-    {
-        const auto equipoDe = [](const QList<QPair<int, QString>> &atletas) {
-            Equipo e;
-            e.archivo = DefArchivos[0];
-            for (const auto &[n, nombre] : atletas) {
-                Atleta a;
-                a.numero = n;
-                a.datos << nombre;
-                e.atletas.push_back(a);
-            }
-            return e;
-        };
-        const Equipo antes = equipoDe({{1, "Ana"}, {2, "Luis"}, {3, "Luis"}, {4, "Eva"}, {5, "Pepe"}, {6, "Pepe"}});
-        const Equipo ahora = equipoDe({{1, "ANA  "}, {2, "Luis"}, {3, "Luis"}, {5, "Pepe"}, {7, "Pepe"}, {8, "Nuevo"}});
-        const Comparacion c = comparar(antes, ahora, QStringLiteral("x"));
-        using E = Comparacion::Estado;
-        QList<E> estados;
-        for (const auto &cambio : c.cambios)
-            estados << cambio.estado;
-        QCOMPARE(estados, (QList<E>{E::Comparado, E::Comparado, E::Comparado, E::Comparado, E::Repetido, E::Nuevo}));
-        QCOMPARE(c.cambios[2].antes, 2);  // Luis of record 3 with Luis of record 3
-        QCOMPARE(c.yaNoEstan, (std::vector<int>{3}));  // Eva
-    }
 };
 
 QTEST_MAIN(PruebaEquipo)

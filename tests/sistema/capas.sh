@@ -1,10 +1,29 @@
 #!/bin/sh
 # The folders of src/ in the order their targets link: a file includes its own folder and
-# the folders whose libraries its target links, never another. The core names no header of
-# Qt's widgets, pictures or printing; the team report includes no evaluation screen.
+# the folders whose libraries its target links, never another. Inside the core and the
+# screens' library the sub-folders stand in an order too: a file includes its own sub-folder
+# and those before it, never one after it, so no two folders include each other at any
+# depth. The core names no header of Qt's widgets, pictures or printing; the team report
+# includes no evaluation screen.
 set -u
 src=$1
 fallas=0
+# The sub-folders of a library, lowest first: the one place their order is written.
+subcarpetas() {
+  case $1 in
+  nucleo) echo "comun calificacion registros evaluaciones informe escritura" ;;
+  pantallas) echo "aspecto base evaluacion generales hoja" ;;
+  *) echo "" ;;
+  esac
+}
+# The place of a sub-folder in its library's order (from 1), or nothing.
+lugar() {
+  n=0
+  for s in $(subcarpetas "$1"); do
+    n=$((n + 1))
+    [ "$s" = "$2" ] && echo $n && return
+  done
+}
 # what each folder may include
 permitidas() {
   case $1 in
@@ -20,6 +39,10 @@ permitidas() {
 for carpeta in $(cd "$src" && ls -d */ | tr -d /); do
   [ -f "$src/$carpeta/CMakeLists.txt" ] || { echo "FALLA: src/$carpeta no tiene CMakeLists.txt"; fallas=$((fallas + 1)); }
   [ -n "$(permitidas "$carpeta")" ] || { echo "FALLA: src/$carpeta no está en el orden de capas"; fallas=$((fallas + 1)); }
+  [ -n "$(subcarpetas "$carpeta")" ] || continue
+  for sub in $(cd "$src/$carpeta" && ls -d */ 2>/dev/null | tr -d /); do
+    [ -n "$(lugar "$carpeta" "$sub")" ] || { echo "FALLA: src/$carpeta/$sub no está en el orden de $carpeta"; fallas=$((fallas + 1)); }
+  done
 done
 
 for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort); do
@@ -33,6 +56,18 @@ for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | s
       ;;
     esac
   done
+  # inside a library with sub-folders: only its own sub-folder and those before it
+  if [ -n "$(subcarpetas "$carpeta")" ]; then
+    sub=$(echo "$f" | cut -d/ -f2)
+    mio=$(lugar "$carpeta" "$sub")
+    for inc in $(sed -n "s/^#include \"$carpeta\/\([a-z_]*\)\/.*/\1/p" "$src/$f" | sort -u); do
+      suyo=$(lugar "$carpeta" "$inc")
+      if [ -z "$mio" ] || [ -z "$suyo" ] || [ "$suyo" -gt "$mio" ]; then
+        echo "FALLA: $f ($carpeta/$sub) incluye $carpeta/$inc, que va después en el orden: $(subcarpetas "$carpeta")"
+        fallas=$((fallas + 1))
+      fi
+    done
+  fi
   case "$f" in
   equipo/*)
     if grep -nE '^#include "(pantallas/evaluacion|pantallas/generales|programa)/' "$src/$f"; then
@@ -49,4 +84,4 @@ for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | s
   esac
 done
 [ "$fallas" -eq 0 ] || exit 1
-echo "capas en orden: nucleo pantallas programa equipo lanzador"
+echo "capas en orden: nucleo ($(subcarpetas nucleo)) pantallas ($(subcarpetas pantallas)) programa equipo lanzador"

@@ -113,18 +113,32 @@ class PruebaEvaluaciones(unittest.TestCase):
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertTrue(os.path.isdir(guardada + " (2)"))
 
-    # The power cut: SIGKILL at a random moment, 200 times for each action.
+    # The power cut: SIGKILL at a random moment, 200 times for each action. Then the next
+    # writing action (an import that finds nothing new) removes what the cut left behind.
     def test_corte_de_luz(self):
         nuevos = {n: en_blanco(n, b) for n, b in self.datos.items()}
+        importado = dict(self.datos)
+        libre = next(n for n in range(30) if not self.datos["nivel2.dat"][n * 130:n * 130 + 30].replace(b"\0", b" ").strip())
+        b = bytearray(self.datos["nivel2.dat"])
+        b[libre * 130:libre * 130 + 130] = registro("Cortada Luz", "10", nivel=[""] * 5)
+        importado["nivel2.dat"] = bytes(b)
+        lista = os.path.join(self.raiz, "cortada.csv")
+        with open(lista, "w", encoding="utf-8") as f:
+            f.write("Cortada Luz;10\n")
+        ya_esta = os.path.join(self.raiz, "ya-esta.csv")
+        with open(ya_esta, "w", encoding="utf-8") as f:
+            f.write("Atleta Peña 1\n")
+        acciones = {"--nueva-evaluacion": ["--nueva-evaluacion"], "--guardar-evaluacion": ["--guardar-evaluacion", ""],
+                    "--importar": ["--importar", lista, "--pestana", "nivel2"]}
         azar = random.Random(3)
         entorno = dict(os.environ, LANG="C", QT_QPA_PLATFORM="offscreen")
-        cortes = {"--nueva-evaluacion": 0, "--guardar-evaluacion": 0}
-        for vuelta in range(400):
-            accion = "--nueva-evaluacion" if vuelta % 2 == 0 else "--guardar-evaluacion"
+        cortes = {a: 0 for a in acciones}
+        for vuelta in range(600):
+            accion = list(acciones)[vuelta % 3]
             shutil.rmtree(self.carpeta)
             os.mkdir(self.carpeta)
             escribir(self.carpeta, self.datos)
-            p = subprocess.Popen([PROGRAMA, "--carpeta", self.carpeta, accion] + ([] if accion == "--nueva-evaluacion" else [""]),
+            p = subprocess.Popen([PROGRAMA, "--carpeta", self.carpeta, *acciones[accion]],
                                  env=entorno, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(azar.uniform(0, 0.06))
             if p.poll() is None:
@@ -133,12 +147,21 @@ class PruebaEvaluaciones(unittest.TestCase):
             p.wait()
             for nombre in ARCHIVOS:
                 ahora = leer(os.path.join(self.carpeta, nombre))
-                permitidos = (self.datos[nombre], nuevos[nombre]) if accion == "--nueva-evaluacion" else (self.datos[nombre],)
+                permitidos = {"--nueva-evaluacion": (self.datos[nombre], nuevos[nombre]),
+                              "--guardar-evaluacion": (self.datos[nombre],),
+                              "--importar": (self.datos[nombre], importado[nombre])}[accion]
                 self.assertIn(ahora, permitidos, f"vuelta {vuelta}: {nombre} quedó a medias")
             self.comprobar_guardadas(self.datos)
+            r = equipo("--carpeta", self.carpeta, "--importar", ya_esta, "--pestana", "nivel1")
+            self.assertEqual(r.returncode, 0, r.stderr)
+            restos = [n for n in os.listdir(self.carpeta) if n.endswith(".tmp")]
+            evaluaciones = os.path.join(self.carpeta, "Evaluaciones")
+            if os.path.isdir(evaluaciones):
+                restos += [n for n in os.listdir(evaluaciones) if n.startswith(".")]
+            self.assertEqual(restos, [], f"vuelta {vuelta}: quedaron restos después de la acción siguiente")
         # the cuts fell while the program ran, not only before or after it
-        self.assertGreater(cortes["--nueva-evaluacion"], 50, cortes)
-        self.assertGreater(cortes["--guardar-evaluacion"], 50, cortes)
+        for accion, n in cortes.items():
+            self.assertGreater(n, 50, cortes)
 
     def test_con_korva4_abierto_no_escribe(self):
         escribir(self.carpeta, self.datos)

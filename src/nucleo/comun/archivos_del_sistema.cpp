@@ -248,8 +248,9 @@ bool esNombreAlLado(const QString &nombre, const QString &de)
     const QString inicio = QLatin1Char('.') + de + QLatin1Char('.');
     if (!nombre.startsWith(inicio) || !nombre.endsWith(QLatin1String(".tmp")))
         return false;
+    // the number of 32 bits in base 36 that escribirAlLado() puts there: 1 to 7 characters
     const QStringView medio = QStringView(nombre).mid(inicio.size(), nombre.size() - inicio.size() - 4);
-    if (medio.isEmpty())
+    if (medio.isEmpty() || medio.size() > 7)
         return false;
     for (const QChar c : medio)
         if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))

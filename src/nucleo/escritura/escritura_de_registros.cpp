@@ -136,7 +136,7 @@ int EscrituraDeRegistros::cambios() const
 {
     int n = 0;
     for (const Archivo &a : m_archivos)
-        n += a.nuevos != a.antes || !a.existia && !a.nuevos.isEmpty();
+        n += a.nuevos != a.antes || (!a.existia && !a.nuevos.isEmpty());
     return n;
 }
 
@@ -165,6 +165,10 @@ Resultado EscrituraDeRegistros::preparar()
         return m_cerrojo;
     quitarObras();
     m_preparado = false;
+    struct statvfs disco {};
+    const bool conDisco = ::statvfs(QFile::encodeName(m_carpeta).constData(), &disco) == 0 && disco.f_frsize > 0;
+    const qint64 bloque = conDisco ? qint64(disco.f_frsize) : 4096;
+    const auto enBloques = [bloque](qint64 bytes) { return (bytes + bloque - 1) / bloque * bloque; };
     qint64 hacenFalta = 0;
     for (const Archivo &a : m_archivos) {
         if (a.nuevos == a.antes && a.existia)
@@ -172,10 +176,9 @@ Resultado EscrituraDeRegistros::preparar()
         if (const Resultado r = comprobar(a); !r)
             return r;
         // the new file and the copy of the old one, each in whole blocks
-        hacenFalta += (a.nuevos.size() + a.antes.size()) + 2 * 4096;
+        hacenFalta += enBloques(a.nuevos.size()) + enBloques(a.antes.size());
     }
-    struct statvfs disco {};
-    if (::statvfs(QFile::encodeName(m_carpeta).constData(), &disco) == 0 && disco.f_frsize > 0) {
+    if (conDisco) {
         const qint64 libres = qint64(disco.f_bavail) * qint64(disco.f_frsize);
         if (libres < hacenFalta)
             return Resultado::falla(QStringLiteral("no queda espacio en el disco de «%1»: hacen falta %2 y quedan %3; no "

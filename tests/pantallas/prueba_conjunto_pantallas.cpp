@@ -8,7 +8,7 @@
 using namespace korva;
 using P = ProgramaDePrueba;
 
-class PruebaShell : public QObject
+class PruebaConjuntoPantallas : public QObject
 {
     Q_OBJECT
 
@@ -255,5 +255,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaShell)
-#include "prueba_shell.moc"
+QTEST_MAIN(PruebaConjuntoPantallas)
+#include "prueba_conjunto_pantallas.moc"

@@ -171,6 +171,15 @@ void InformeImpreso::pintarResumen()
     m_p.drawText(renglon(fmResumen.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);
 }
 
+std::unique_ptr<QPrinter> InformeImpreso::nuevaImpresora()
+{
+    auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    impresora->setPageOrientation(QPageLayout::Landscape);
+    impresora->setColorMode(QPrinter::Color);
+    impresora->setDocName(QStringLiteral("KORVA 4 Informe del equipo"));
+    return impresora;
+}
+
 int InformeImpreso::pintar()
 {
     if (!m_p.begin(&m_impresora))

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <memory>
 #include <vector>
 
 class QPrinter;
@@ -26,6 +27,9 @@ public:
 
     // The whole report: the number of pages, 0 when the printer refused the job.
     int pintar();
+
+    // A printer set up for the report: landscape (the table is wide), in colour (the chart).
+    static std::unique_ptr<QPrinter> nuevaImpresora();
 
 private:
     void medirColumnas();

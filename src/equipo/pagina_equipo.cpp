@@ -50,6 +50,13 @@ PaginaEquipo::PaginaEquipo(QWidget *padre) : QWidget(padre)
     derecha->addWidget(leyenda);
     pie->addWidget(m_resumen, 1);
     pie->addLayout(derecha, 1);
+    // The summary and the legend wrap within their width, but leave the layout's height to
+    // the box: asking each label its height for every width costs more than the whole table.
+    for (QLabel *l : {m_resumen, leyenda}) {
+        QSizePolicy politica = l->sizePolicy();
+        politica.setHeightForWidth(false);
+        l->setSizePolicy(politica);
+    }
     v->addWidget(m_aviso);
     v->addWidget(m_tabla, 1);
     caja->setMaximumHeight(230);

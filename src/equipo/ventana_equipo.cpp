@@ -6,6 +6,7 @@
 #include "equipo/exportar.h"
 #include "equipo/hojas_del_equipo.h"
 #include "equipo/impresion.h"
+#include "equipo/informe_impreso.h"
 #include "equipo/menu_de_hojas.h"
 #include "equipo/pagina_equipo.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,7 +21,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -31,19 +32,6 @@
 
 namespace korva {
 
-namespace {
-
-std::unique_ptr<QPrinter> nuevaImpresora()
-{
-    auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    impresora->setPageOrientation(QPageLayout::Landscape);  // the table is wide
-    impresora->setColorMode(QPrinter::Color);               // the chart's colours
-    impresora->setDocName(QStringLiteral("KORVA 4 Informe del equipo"));
-    return impresora;
-}
-
-}  // namespace
-
 VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWindow(padre)
 {
     setObjectName(QStringLiteral("EQUIPO"));
@@ -51,40 +39,9 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWind
 
     auto *central = new QWidget(this);
     auto *columna = new QVBoxLayout(central);
-    auto *barra = new QHBoxLayout;
-    auto *libro = new QPushButton(QStringLiteral("Exportar a hoja de cálculo"), central);
-    libro->setObjectName(QStringLiteral("cmdExportarHoja"));
-    auto *menu = new QMenu(libro);
-    menu->addAction(QStringLiteral("Esta pestaña…"), this, [this] { preguntarLibro(false); });
-    menu->addAction(QStringLiteral("Las cinco pestañas…"), this, [this] { preguntarLibro(true); });
-    libro->setMenu(menu);
-    auto *csv = new QPushButton(QStringLiteral("Exportar CSV…"), central);
-    csv->setObjectName(QStringLiteral("cmdExportarCsv"));
-    auto *previa = new QPushButton(QStringLiteral("Vista previa…"), central);
-    previa->setObjectName(QStringLiteral("cmdVistaPrevia"));
-    auto *imprimirBoton = new QPushButton(QStringLiteral("Imprimir…"), central);
-    imprimirBoton->setObjectName(QStringLiteral("cmdImprimir"));
-    auto *hojas = new QPushButton(QStringLiteral("Hojas de evaluación"), central);
-    hojas->setObjectName(QStringLiteral("cmdHojas"));
-    m_hojas = new MenuDeHojas([this] { return equipoEnOrden(pestanaAbierta()); }, [this] { return m_carpeta; }, this);
-    connect(m_hojas, &MenuDeHojas::hecho, this, [this](const QString &t) { statusBar()->showMessage(t, 10000); });
-    connect(m_hojas, &MenuDeHojas::falla, this, &VentanaEquipo::decir);
-    hojas->setMenu(m_hojas);
-    auto *releer = new QPushButton(QStringLiteral("Volver a leer"), central);
-    releer->setObjectName(QStringLiteral("cmdReleer"));
-    releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
-    connect(csv, &QPushButton::clicked, this, &VentanaEquipo::preguntarCsv);
-    connect(previa, &QPushButton::clicked, this, &VentanaEquipo::vistaPrevia);
-    connect(imprimirBoton, &QPushButton::clicked, this, &VentanaEquipo::imprimir);
-    connect(releer, &QPushButton::clicked, this, &VentanaEquipo::leer);
-    for (QPushButton *b : {libro, csv, previa, imprimirBoton, hojas, releer})
-        barra->addWidget(b);
-    barra->addStretch();
-    columna->addLayout(barra);
     m_carpetaEtiqueta = new QLabel(central);
     m_carpetaEtiqueta->setTextInteractionFlags(Qt::TextSelectableByMouse);
     columna->addWidget(m_carpetaEtiqueta);
-
     // Each tab's page is built and filled when it is first looked at: the program opens on one.
     m_pestanasWidget = new QTabWidget(central);
     for (std::size_t i = 0; i < DefArchivos.size(); ++i)
@@ -92,6 +49,9 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWind
     columna->addWidget(m_pestanasWidget, 1);
     connect(m_pestanasWidget, &QTabWidget::currentChanged, this, [this](int i) { pagina(i); });
     setCentralWidget(central);
+    m_hojas = new MenuDeHojas([this] { return equipoEnOrden(pestanaAbierta()); }, [this] { return m_carpeta; }, this);
+    connect(m_hojas, &MenuDeHojas::hecho, this, [this](const QString &t) { statusBar()->showMessage(t, 10000); });
+    connect(m_hojas, &MenuDeHojas::falla, this, &VentanaEquipo::decir);
     construirMenus();
     statusBar();
 
@@ -101,19 +61,26 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWind
 
 void VentanaEquipo::construirMenus()
 {
-    // The menus hold everything the buttons do, with the desktop's shortcuts.
+    // The menus hold everything, with the desktop's shortcuts; the bar above the tabs the
+    // actions of every day.
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->addAction(QStringLiteral("&Abrir otra carpeta…"), QKeySequence::Open, this, &VentanaEquipo::preguntarCarpeta);
+    // the recent folders, read when the menu opens
     m_recientes = archivo->addMenu(QStringLiteral("Carpetas &recientes"));
-    archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
+    connect(m_recientes, &QMenu::aboutToShow, this, &VentanaEquipo::llenarRecientes);
+    QAction *releer = archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
+    releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
     archivo->addSeparator();
-    archivo->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this, [this] { preguntarLibro(false); });
-    archivo->addAction(QStringLiteral("Exportar las cinco pestañas a hoja de cálculo…"), QKeySequence::SaveAs, this,
-                       [this] { preguntarLibro(true); });
-    archivo->addAction(QStringLiteral("Exportar CSV…"), this, &VentanaEquipo::preguntarCsv);
+    auto *libro = new QMenu(QStringLiteral("Exportar a hoja de cálculo"), this);
+    libro->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this, [this] { preguntarLibro(false); });
+    libro->addAction(QStringLiteral("Exportar las cinco pestañas a hoja de cálculo…"), QKeySequence::SaveAs, this,
+                     [this] { preguntarLibro(true); });
+    archivo->addActions(libro->actions());
+    QAction *csv = archivo->addAction(QStringLiteral("Exportar CSV…"), this, &VentanaEquipo::preguntarCsv);
     archivo->addSeparator();
-    archivo->addAction(QStringLiteral("Vista previa del informe…"), this, &VentanaEquipo::vistaPrevia);
-    archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this, &VentanaEquipo::imprimir);
+    QAction *previa = archivo->addAction(QStringLiteral("Vista previa del informe…"), this, &VentanaEquipo::vistaPrevia);
+    QAction *imprimir =
+        archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this, &VentanaEquipo::imprimir);
     archivo->addSeparator();
     archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
     QMenu *evaluaciones = menuBar()->addMenu(QStringLiteral("&Evaluaciones"));
@@ -124,6 +91,20 @@ void VentanaEquipo::construirMenus()
     evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, &VentanaEquipo::preguntarNuevaEvaluacion);
     evaluaciones->addAction(QStringLiteral("&Importar atletas…"), this, &VentanaEquipo::preguntarImportacion);
     menuBar()->addMenu(m_hojas);
+
+    QToolBar *barra = addToolBar(QStringLiteral("Acciones"));
+    barra->setObjectName(QStringLiteral("barraAcciones"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    barra->addAction(libro->menuAction());
+    barra->addAction(csv);
+    barra->addAction(previa);
+    barra->addAction(imprimir);
+    barra->addAction(m_hojas->menuAction());
+    barra->addAction(releer);
+    for (QAction *a : {libro->menuAction(), m_hojas->menuAction()})
+        if (auto *boton = qobject_cast<QToolButton *>(barra->widgetForAction(a)))
+            boton->setPopupMode(QToolButton::InstantPopup);
 }
 
 void VentanaEquipo::ajustarAPantalla()
@@ -170,10 +151,19 @@ void VentanaEquipo::recordarCarpeta()
     while (recientes.size() > 6)
         recientes.removeLast();
     ajustes.setValue(QStringLiteral("carpetasRecientes"), recientes);
+}
+
+void VentanaEquipo::llenarRecientes()
+{
+    const QStringList recientes = QSettings(QStringLiteral("KORVA 4"), QStringLiteral("korva4-equipo"))
+                                      .value(QStringLiteral("carpetasRecientes"))
+                                      .toStringList();
     m_recientes->clear();
-    for (const QString &c : recientes.mid(1))
-        m_recientes->addAction(QDir::toNativeSeparators(c), this, [this, c] { abrirCarpeta(c); });
-    m_recientes->setEnabled(recientes.size() > 1);
+    for (const QString &c : recientes)
+        if (c != m_carpeta)
+            m_recientes->addAction(QDir::toNativeSeparators(c), this, [this, c] { abrirCarpeta(c); });
+    if (m_recientes->isEmpty())
+        m_recientes->addAction(QStringLiteral("(ninguna otra todavía)"))->setEnabled(false);
 }
 
 void VentanaEquipo::preguntarCarpeta()
@@ -391,7 +381,7 @@ void VentanaEquipo::preguntarExportacion(const QString &titulo, const QString &p
 
 void VentanaEquipo::vistaPrevia()
 {
-    const std::unique_ptr<QPrinter> impresora = nuevaImpresora();
+    const std::unique_ptr<QPrinter> impresora = InformeImpreso::nuevaImpresora();
     QPrintPreviewDialog dialogo(impresora.get(), this);
     dialogo.setWindowTitle(QStringLiteral("Vista previa del informe"));
     connect(&dialogo, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { imprimirEn(*p); });
@@ -400,7 +390,7 @@ void VentanaEquipo::vistaPrevia()
 
 void VentanaEquipo::imprimir()
 {
-    const std::unique_ptr<QPrinter> impresora = nuevaImpresora();
+    const std::unique_ptr<QPrinter> impresora = InformeImpreso::nuevaImpresora();
     QPrintDialog dialogo(impresora.get(), this);
     dialogo.setWindowTitle(QStringLiteral("Imprimir el informe"));
     if (dialogo.exec() != QDialog::Accepted)

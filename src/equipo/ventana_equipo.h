@@ -79,6 +79,7 @@ private:
     void imprimir();
     void preguntarCarpeta();
     void recordarCarpeta();
+    void llenarRecientes();
     void preguntarComparacion();
     void preguntarGuardarEvaluacion();
     void preguntarNuevaEvaluacion();

@@ -47,7 +47,8 @@ LineaDeOrdenes::LineaDeOrdenes()
                           QStringLiteral("etiqueta")),
       m_compararCon(QStringLiteral("comparar-con"),
                     QStringLiteral("Con --exportar: la exportación lleva la comparación con esa evaluación guardada "
-                                   "(el nombre de su carpeta en Evaluaciones)."),
+                                   "(el nombre de su carpeta en Evaluaciones, o sólo su etiqueta si una sola la "
+                                   "tiene)."),
                     QStringLiteral("nombre")),
       m_nuevaEvaluacion(QStringLiteral("nueva-evaluacion"),
                         QStringLiteral("Guarda la evaluación actual (con la etiqueta de --guardar-evaluacion, si se da) "

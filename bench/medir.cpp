@@ -31,7 +31,6 @@ using namespace korva;
 
 namespace {
 
-
 double mediana(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -196,14 +195,16 @@ int main(int argc, char *argv[])
     const auto compararCinco = veces(51, [&] {
         for (const DefArchivo &d : DefArchivos) {
             const Equipo ahora = leerEquipo(equipoDir.path(), d);
-            const Comparacion c = comparar(leerEquipo(carpetaDeEvaluacion(equipoDir.path(), referencia), d), ahora, referencia);
+            const Comparacion c =
+                comparar(leerEquipo(carpetaDeEvaluacion(equipoDir.path(), referencia), d), ahora, referencia);
             if (tablaDeEquipo(ahora, &c).filas.empty())
                 qFatal("sin atletas");
         }
     });
     QTemporaryDir evaluacionesDir;
     for (const DefArchivo &d : DefArchivos)
-        QFile::copy(equipoDir.filePath(QString::fromLatin1(d.archivo)), evaluacionesDir.filePath(QString::fromLatin1(d.archivo)));
+        QFile::copy(equipoDir.filePath(QString::fromLatin1(d.archivo)),
+                    evaluacionesDir.filePath(QString::fromLatin1(d.archivo)));
     const auto guardarUna = veces(21, [&] {
         if (!guardarEvaluacion(evaluacionesDir.path(), QString()))
             qFatal("no se guardó la evaluación");
@@ -224,12 +225,12 @@ int main(int argc, char *argv[])
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
     std::printf("KORVA 4 timings (median)\n");
-    std::printf("  start to first painted window   %8.1f ms   bare window %8.1f ms   ratio %.2f (target 1.15)\n",
-                mk, mv, mk / mv);
-    std::printf("  peak resident memory            %8.0f kB   bare window %8.0f kB   ratio %.2f (target 1.25)\n",
-                rk, rv, rk / rv);
-    std::printf("  (a window with one label: start %.1f ms, ratio %.2f; memory %.0f kB, ratio %.2f)\n",
-                mediana(texto), mk / mediana(texto), mediana(memTexto), rk / mediana(memTexto));
+    std::printf("  start to first painted window   %8.1f ms   bare window %8.1f ms   ratio %.2f (target 1.15)\n", mk,
+                mv, mk / mv);
+    std::printf("  peak resident memory            %8.0f kB   bare window %8.0f kB   ratio %.2f (target 1.25)\n", rk,
+                rv, rk / rv);
+    std::printf("  (a window with one label: start %.1f ms, ratio %.2f; memory %.0f kB, ratio %.2f)\n", mediana(texto),
+                mk / mediana(texto), mediana(memTexto), rk / mediana(memTexto));
     std::printf("  \"Procesar Datos\"                %8.3f ms   (target 1 ms)\n", mediana(procesar));
     std::printf("  \"Registro Siguiente\"/\"Anterior\" %8.3f ms   (target 1 ms)\n", mediana(siguiente));
     std::printf("  load of a full 30-record file   %8.3f ms   (target 1 ms)\n", mediana(carga));

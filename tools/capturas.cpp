@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
         p->grab().save(archivo);
         if (qobject_cast<PantallaEvaluacion *>(p)) {  // and the sheet that "IMPRIMIR" prints
             pulsar(p, "Command2");
-            escritorio.impresas.last().save(destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja-en-pantalla.png")));
+            escritorio.impresas.last().save(
+                destino.filePath(nombrePantalla(id) + QStringLiteral("-hoja-en-pantalla.png")));
         }
     }
 

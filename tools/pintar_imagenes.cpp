@@ -170,8 +170,8 @@ void pista(QPainter &p, double w, double h)
     for (int i = 0; i < 6; ++i)
         p.drawLine(QPointF(0, h * (0.3 + i * 0.11)), QPointF(w, h * (0.3 + i * 0.11)));
     for (int i = 0; i < 3; ++i)
-        jugador(p, QPointF(w * (0.25 + i * 0.25), h * (0.45 + i * 0.2)), h * 0.35,
-                QColor::fromHsv(i * 110, 200, 220), false);
+        jugador(p, QPointF(w * (0.25 + i * 0.25), h * (0.45 + i * 0.2)), h * 0.35, QColor::fromHsv(i * 110, 200, 220),
+                false);
 }
 
 void cancha(QPainter &p, double w, double h)
@@ -245,8 +245,8 @@ QImage coleccion()
         Escena escena;
     };
     const Foto fotos[] = {
-        {{0, 0, 300, 250}, escenaFutbol}, {{304, 0, 200, 160}, cancha},     {{508, 0, 200, 160}, tenis},
-        {{304, 164, 404, 96}, alberca},    {{0, 254, 240, 284}, pista},      {{244, 264, 312, 274}, escenaFutbol},
+        {{0, 0, 300, 250}, escenaFutbol}, {{304, 0, 200, 160}, cancha}, {{508, 0, 200, 160}, tenis},
+        {{304, 164, 404, 96}, alberca},   {{0, 254, 240, 284}, pista},  {{244, 264, 312, 274}, escenaFutbol},
         {{560, 264, 148, 274}, gimnasio},
     };
     for (const Foto &f : fotos)

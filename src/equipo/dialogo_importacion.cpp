@@ -19,8 +19,8 @@ DialogoImportacion::DialogoImportacion(const DefArchivo &archivo, const PlanDeIm
     setWindowTitle(QStringLiteral("Importar atletas: %1").arg(QString::fromUtf8(archivo.titulo)));
     auto *v = new QVBoxLayout(this);
     auto *tabla = new QTableWidget(int(p.filas.size()), 4, this);
-    tabla->setHorizontalHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Edad"), QStringLiteral("Registro"),
-                                      QStringLiteral("Nota")});
+    tabla->setHorizontalHeaderLabels(
+        {QStringLiteral("Nombre"), QStringLiteral("Edad"), QStringLiteral("Registro"), QStringLiteral("Nota")});
     tabla->verticalHeader()->hide();
     tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int r = 0; r < int(p.filas.size()); ++r) {

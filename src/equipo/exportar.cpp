@@ -184,7 +184,7 @@ Resultado exportarCsv(const QString &ruta, const Equipo &equipo, const QLocale &
         QStringList fila;
         for (int c = 0; c < textos.size(); ++c) {
             const auto numero = numeroDeCelda(tabla, f, c);
-                fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
+            fila << campo(numero ? numeros.toString(*numero, 'g', 15) : sinFormula(textos[c]));
         }
         texto += fila.join(sep) + QStringLiteral("\r\n");
     }

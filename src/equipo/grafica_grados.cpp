@@ -5,8 +5,8 @@
 namespace korva {
 
 namespace {
-const QColor ColoresGrado[] = {{0, 150, 60}, {120, 190, 60}, {240, 200, 0}, {255, 128, 0}, {220, 30, 30},
-                               {150, 150, 150}};
+const QColor ColoresGrado[] = {{0, 150, 60},  {120, 190, 60}, {240, 200, 0},
+                               {255, 128, 0}, {220, 30, 30},  {150, 150, 150}};
 }
 
 void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, const QFont &letra, const Resumen *antes)
@@ -39,10 +39,10 @@ void dibujarGrafica(QPainter &p, const QRectF &area, const Resumen &resumen, con
         } else {
             barra(i, resumen.porGrado[std::size_t(i)], 0.18, 0.64, ColoresGrado[i]);
         }
-        const QString nombre = i < int(Grados.size()) ? textoGrado(Grados[std::size_t(i)])
-                                                       : QStringLiteral("Sin nivel");
-        p.drawText(QRectF(area.left() + paso * i, barrasArea.bottom() + renglon * 0.2, paso, renglon),
-                   Qt::AlignCenter, nombre);
+        const QString nombre =
+            i < int(Grados.size()) ? textoGrado(Grados[std::size_t(i)]) : QStringLiteral("Sin nivel");
+        p.drawText(QRectF(area.left() + paso * i, barrasArea.bottom() + renglon * 0.2, paso, renglon), Qt::AlignCenter,
+                   nombre);
     }
     if (antes)
         p.drawText(QRectF(area.left(), barrasArea.bottom() + renglon * 1.4, area.width(), renglon), Qt::AlignCenter,

@@ -9,8 +9,8 @@
 namespace korva {
 
 // What "SN" and "Sin nivel" mean, under the chart on screen and on paper.
-inline const QString LeyendaGrados = QStringLiteral(
-    "SN: el nivel más bajo.  Sin nivel: faltan resultados para calificar al atleta.");
+inline const QString LeyendaGrados =
+    QStringLiteral("SN: el nivel más bajo.  Sin nivel: faltan resultados para calificar al atleta.");
 
 // The bar chart of the summary: how many athletes got each overall grade, I to SN, and
 // those with none, each bar with its count. Drawn the same on screen and on paper.

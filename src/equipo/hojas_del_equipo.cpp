@@ -42,7 +42,8 @@ ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
         const QString nombre = nombreDeHoja(equipo, a);
         const ResultadoDe<QByteArray> pdf =
             hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha)}, papel, nombre.chopped(4));
-        const Resultado r = pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
+        const Resultado r =
+            pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
         if (!r)
             return R::falla(QStringLiteral("«%1»: %2").arg(nombre, r.razon()));
         ++hechas;

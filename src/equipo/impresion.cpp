@@ -8,7 +8,8 @@ QString fechaEnEspanol(const QDate &fecha, const QLocale &locale)
 {
     // The program speaks Spanish: the date in words is Spanish, in the form of the desktop's
     // country where Spanish has one (es_US, es_MX…), else as in Spain.
-    const QLocale espanol = locale.language() == QLocale::Spanish ? locale : QLocale(QLocale::Spanish, locale.territory());
+    const QLocale espanol =
+        locale.language() == QLocale::Spanish ? locale : QLocale(QLocale::Spanish, locale.territory());
     return espanol.toString(fecha, QLocale::LongFormat);
 }
 

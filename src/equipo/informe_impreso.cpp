@@ -31,8 +31,7 @@ const QFont &letraTitulo()
 InformeImpreso::InformeImpreso(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &tabla,
                                const Comparacion *comparacion)
     : m_impresora(impresora), m_equipo(equipo), m_tabla(tabla), m_comparacion(comparacion)
-{
-}
+{}
 
 QRectF InformeImpreso::renglon(double alto) const
 {
@@ -99,10 +98,10 @@ void InformeImpreso::pintarTitulo()
                  QStringLiteral("KORVA 4 Informe del equipo: %1").arg(QString::fromUtf8(m_equipo.archivo.titulo)));
     m_y += fmTitulo.height() * 1.2;
     m_p.setFont(m_normal);
-    m_p.drawText(renglon(fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Fecha: %1    Equipo: %2")
-                     .arg(fechaEnEspanol(QDate::currentDate()),
-                          QFileInfo(QFileInfo(m_equipo.ruta).absolutePath()).fileName()));
+    m_p.drawText(
+        renglon(fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Fecha: %1    Equipo: %2")
+            .arg(fechaEnEspanol(QDate::currentDate()), QFileInfo(QFileInfo(m_equipo.ruta).absolutePath()).fileName()));
     m_y += fmNormal.height() * 1.8;
 }
 

@@ -22,8 +22,7 @@ namespace korva {
 class InformeImpreso
 {
 public:
-    InformeImpreso(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &tabla,
-                   const Comparacion *comparacion);
+    InformeImpreso(QPrinter &impresora, const Equipo &equipo, const TablaEquipo &tabla, const Comparacion *comparacion);
 
     // The whole report: the number of pages, 0 when the printer refused the job.
     int pintar();

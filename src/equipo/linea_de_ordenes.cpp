@@ -35,8 +35,8 @@ LineaDeOrdenes::LineaDeOrdenes()
                                 "(las cinco pestañas, o la de --pestana), o a CSV si termina en .csv (la pestaña de "
                                 "--pestana)."),
                  QStringLiteral("archivo")),
-      m_pestana(QStringLiteral("pestana"),
-                QStringLiteral("La pestaña: nivel1, nivel2, nivel3, nivel4 o fundamentos."), QStringLiteral("nombre")),
+      m_pestana(QStringLiteral("pestana"), QStringLiteral("La pestaña: nivel1, nivel2, nivel3, nivel4 o fundamentos."),
+                QStringLiteral("nombre")),
       m_hojas(QStringLiteral("hojas"),
               QStringLiteral("Guarda sin abrir la ventana la hoja de evaluación de cada atleta en PDF, una por "
                              "atleta, en la carpeta dada (de las cinco pestañas, o de la de --pestana)."),
@@ -50,10 +50,11 @@ LineaDeOrdenes::LineaDeOrdenes()
                                    "(el nombre de su carpeta en Evaluaciones, o sólo su etiqueta si una sola la "
                                    "tiene)."),
                     QStringLiteral("nombre")),
-      m_nuevaEvaluacion(QStringLiteral("nueva-evaluacion"),
-                        QStringLiteral("Guarda la evaluación actual (con la etiqueta de --guardar-evaluacion, si se da) "
-                                       "y deja en blanco las pruebas de todos los atletas; nombres y edades se quedan. "
-                                       "No se hace si KORVA 4 está abierto en la carpeta.")),
+      m_nuevaEvaluacion(
+          QStringLiteral("nueva-evaluacion"),
+          QStringLiteral("Guarda la evaluación actual (con la etiqueta de --guardar-evaluacion, si se da) "
+                         "y deja en blanco las pruebas de todos los atletas; nombres y edades se quedan. "
+                         "No se hace si KORVA 4 está abierto en la carpeta.")),
       m_importar(QStringLiteral("importar"),
                  QStringLiteral("Importa los atletas de un archivo CSV o de texto (un nombre por fila, la edad en la "
                                 "segunda columna si la hay) en los registros libres de la pestaña de --pestana. No se "
@@ -74,7 +75,8 @@ bool LineaDeOrdenes::leer(const QStringList &argumentos)
 
 bool LineaDeOrdenes::conVentana() const
 {
-    for (const QCommandLineOption *o : {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar})
+    for (const QCommandLineOption *o :
+         {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar})
         if (m_parser.isSet(*o))
             return false;
     return true;
@@ -97,7 +99,8 @@ int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
         return 0;
     }
     if (!QFileInfo(carpeta()).isDir()) {
-        errores << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
+        errores
+            << QStringLiteral("korva4-equipo: la carpeta «%1» no existe.\n").arg(QDir::toNativeSeparators(carpeta()));
         return 2;
     }
     // Every argument is checked, whatever order it came in, before anything is written.
@@ -128,7 +131,8 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
         m_rutaExportar = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_exportar));
         const QString extension = QFileInfo(m_rutaExportar).suffix().toLower();
         if (extension != QLatin1String("xlsx") && extension != QLatin1String("csv"))
-            return mal(QStringLiteral("«%1» no termina en .xlsx ni en .csv.").arg(QDir::toNativeSeparators(m_rutaExportar)));
+            return mal(
+                QStringLiteral("«%1» no termina en .xlsx ni en .csv.").arg(QDir::toNativeSeparators(m_rutaExportar)));
         if (extension == QLatin1String("csv") && m_pestanaPedida < 0)
             return mal(QStringLiteral("un CSV lleva una sola pestaña: indíquela con --pestana."));
         const QString destino = QFileInfo(m_rutaExportar).absolutePath();
@@ -149,9 +153,10 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
         m_destinoHojas = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_hojas));
         struct stat datos {};
         if (::stat(QFile::encodeName(m_destinoHojas).constData(), &datos) == 0 && !S_ISDIR(datos.st_mode))
-            return mal(QStringLiteral("no se pueden guardar las hojas en «%1»: ya hay un archivo con ese nombre y no es "
-                                      "una carpeta.")
-                           .arg(QDir::toNativeSeparators(m_destinoHojas)));
+            return mal(
+                QStringLiteral("no se pueden guardar las hojas en «%1»: ya hay un archivo con ese nombre y no es "
+                               "una carpeta.")
+                    .arg(QDir::toNativeSeparators(m_destinoHojas)));
     }
     m_lista.clear();
     if (m_parser.isSet(m_importar)) {
@@ -193,7 +198,9 @@ int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
             errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
             return 1;
         }
-        salida << QStringLiteral("%1 atletas importados en «%2».\n").arg(r.valor()).arg(QString::fromLatin1(archivo.archivo));
+        salida << QStringLiteral("%1 atletas importados en «%2».\n")
+                      .arg(r.valor())
+                      .arg(QString::fromLatin1(archivo.archivo));
     }
     return 0;
 }

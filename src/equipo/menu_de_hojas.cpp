@@ -32,7 +32,8 @@ int MenuDeHojas::imprimirEn(QPrinter &impresora)
     // the pages the dialog asked for
     if (impresora.printRange() == QPrinter::PageRange && impresora.fromPage() > 0) {
         const int desde = impresora.fromPage(), hasta = qMin(impresora.toPage(), int(hojas.size()));
-        hojas = std::vector<Hoja>(hojas.begin() + qMin(desde - 1, int(hojas.size())), hojas.begin() + qMax(hasta, desde - 1));
+        hojas = std::vector<Hoja>(hojas.begin() + qMin(desde - 1, int(hojas.size())),
+                                  hojas.begin() + qMax(hasta, desde - 1));
     }
     prepararImpresora(impresora);
     return !hojas.empty() && pintarHojas(impresora, hojas) ? int(hojas.size()) : 0;
@@ -81,8 +82,8 @@ void MenuDeHojas::preguntarCarpeta()
 {
     if (!hayAtletas(QStringLiteral("guardar")))
         return;
-    const QString c =
-        QFileDialog::getExistingDirectory(parentWidget(), QStringLiteral("Guardar las hojas en PDF en la carpeta"), m_carpeta());
+    const QString c = QFileDialog::getExistingDirectory(
+        parentWidget(), QStringLiteral("Guardar las hojas en PDF en la carpeta"), m_carpeta());
     if (c.isEmpty())
         return;
     if (const Resultado r = guardarEn(c); !r)

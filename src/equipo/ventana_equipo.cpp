@@ -64,23 +64,27 @@ void VentanaEquipo::construirMenus()
     // The menus hold everything, with the desktop's shortcuts; the bar above the tabs the
     // actions of every day.
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    archivo->addAction(QStringLiteral("&Abrir otra carpeta…"), QKeySequence::Open, this, &VentanaEquipo::preguntarCarpeta);
+    archivo->addAction(QStringLiteral("&Abrir otra carpeta…"), QKeySequence::Open, this,
+                       &VentanaEquipo::preguntarCarpeta);
     // the recent folders, read when the menu opens
     m_recientes = archivo->addMenu(QStringLiteral("Carpetas &recientes"));
     connect(m_recientes, &QMenu::aboutToShow, this, &VentanaEquipo::llenarRecientes);
-    QAction *releer = archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
+    QAction *releer =
+        archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
     releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
     archivo->addSeparator();
     auto *libro = new QMenu(QStringLiteral("Exportar a hoja de cálculo"), this);
-    libro->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this, [this] { preguntarLibro(false); });
+    libro->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this,
+                     [this] { preguntarLibro(false); });
     libro->addAction(QStringLiteral("Exportar las cinco pestañas a hoja de cálculo…"), QKeySequence::SaveAs, this,
                      [this] { preguntarLibro(true); });
     archivo->addActions(libro->actions());
     QAction *csv = archivo->addAction(QStringLiteral("Exportar CSV…"), this, &VentanaEquipo::preguntarCsv);
     archivo->addSeparator();
-    QAction *previa = archivo->addAction(QStringLiteral("Vista previa del informe…"), this, &VentanaEquipo::vistaPrevia);
-    QAction *imprimir =
-        archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this, &VentanaEquipo::imprimir);
+    QAction *previa =
+        archivo->addAction(QStringLiteral("Vista previa del informe…"), this, &VentanaEquipo::vistaPrevia);
+    QAction *imprimir = archivo->addAction(QStringLiteral("&Imprimir el informe…"), QKeySequence::Print, this,
+                                           &VentanaEquipo::imprimir);
     archivo->addSeparator();
     archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
     QMenu *evaluaciones = menuBar()->addMenu(QStringLiteral("&Evaluaciones"));
@@ -168,7 +172,8 @@ void VentanaEquipo::llenarRecientes()
 
 void VentanaEquipo::preguntarCarpeta()
 {
-    const QString c = QFileDialog::getExistingDirectory(this, QStringLiteral("Abrir la carpeta de otro equipo"), m_carpeta);
+    const QString c =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Abrir la carpeta de otro equipo"), m_carpeta);
     if (!c.isEmpty())
         abrirCarpeta(c);
 }
@@ -268,8 +273,9 @@ void VentanaEquipo::compararCon(const QString &evaluacion)
 {
     m_comparadaCon = evaluacion;
     leer();
-    statusBar()->showMessage(evaluacion.isEmpty() ? QStringLiteral("Sin comparación.")
-                                                  : QStringLiteral("Comparado con la evaluación «%1».").arg(evaluacion));
+    statusBar()->showMessage(evaluacion.isEmpty()
+                                 ? QStringLiteral("Sin comparación.")
+                                 : QStringLiteral("Comparado con la evaluación «%1».").arg(evaluacion));
 }
 
 void VentanaEquipo::preguntarComparacion()

@@ -73,8 +73,8 @@ private:
     PaginaEquipo &pagina(int i);
     void preguntarLibro(bool todas);
     void preguntarCsv();
-    void preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro, const QString &que,
-                              const std::function<Resultado(const QString &)> &exportar);
+    void preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro,
+                              const QString &que, const std::function<Resultado(const QString &)> &exportar);
     void vistaPrevia();
     void imprimir();
     void preguntarCarpeta();

@@ -88,9 +88,9 @@ int main(int argc, char *argv[])
     const QByteArray nombre = QFile::encodeName(programa);
     char aqui[4096] = {};
     const ssize_t n = ::readlink("/proc/self/exe", aqui, sizeof aqui - 1);
-    const QByteArray vecino = n > 0 ? QFile::encodeName(QFileInfo(QFile::decodeName(QByteArray(aqui, int(n)))).dir()
-                                                            .filePath(programa))
-                                    : QByteArray();
+    const QByteArray vecino = n > 0
+        ? QFile::encodeName(QFileInfo(QFile::decodeName(QByteArray(aqui, int(n)))).dir().filePath(programa))
+        : QByteArray();
     std::vector<char *> argumentos{const_cast<char *>(nombre.constData())};
     for (int i = 2; i < argc; ++i)
         argumentos.push_back(argv[i]);

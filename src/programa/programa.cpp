@@ -43,8 +43,7 @@ Pantalla *crearPantalla(ConjuntoPantallas &conjunto, IdPantalla id)
 
 Programa::Programa(Escritorio &escritorio, const QString &carpeta)
     : m_pantallas(std::make_unique<ConjuntoPantallas>(escritorio, &crearPantalla, QDir(carpeta).absolutePath()))
-{
-}
+{}
 
 Programa::~Programa() = default;
 
@@ -68,20 +67,22 @@ int ejecutarPrograma(Escritorio &escritorio)
         break;
     case UnaCopia::Estado::OtraAbierta:
         instalarAspecto();
-        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 ya está abierto en esta carpeta.\n%1\n\n"
-                                                   "Use la ventana que ya está abierta (búsquela en la barra de "
-                                                   "tareas): dos copias en la misma carpeta guardarían los atletas "
-                                                   "una encima de la otra.")
-                                        .arg(nativa));
+        escritorio.mensaje(nullptr,
+                           QStringLiteral("KORVA 4 ya está abierto en esta carpeta.\n%1\n\n"
+                                          "Use la ventana que ya está abierta (búsquela en la barra de "
+                                          "tareas): dos copias en la misma carpeta guardarían los atletas "
+                                          "una encima de la otra.")
+                               .arg(nativa));
         return 1;
     case UnaCopia::Estado::SinCerrojo:
         instalarAspecto();
-        escritorio.mensaje(nullptr, QStringLiteral("KORVA 4 no puede asegurarse de ser la única copia abierta en la "
-                                                   "carpeta\n%1\nMotivo: %2\n\n"
-                                                   "Para no arriesgar los atletas guardados, no se abre. Ábralo "
-                                                   "desde el menú del escritorio, que usa su carpeta «KORVA 4» de "
-                                                   "Documentos, o desde una carpeta suya en la que pueda escribir.")
-                                        .arg(nativa, cerrojo.razon()));
+        escritorio.mensaje(nullptr,
+                           QStringLiteral("KORVA 4 no puede asegurarse de ser la única copia abierta en la "
+                                          "carpeta\n%1\nMotivo: %2\n\n"
+                                          "Para no arriesgar los atletas guardados, no se abre. Ábralo "
+                                          "desde el menú del escritorio, que usa su carpeta «KORVA 4» de "
+                                          "Documentos, o desde una carpeta suya en la que pueda escribir.")
+                               .arg(nativa, cerrojo.razon()));
         return 1;
     }
     Programa programa(escritorio, carpeta);

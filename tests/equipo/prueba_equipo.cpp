@@ -355,10 +355,12 @@ private slots:
         int conFilas = 0;
         for (int i = 1; i <= paginas; ++i) {
             QProcess texto;
-            texto.start("pdftotext", {"-f", QString::number(i), "-l", QString::number(i), dir.filePath("informe.pdf"), "-"});
+            texto.start("pdftotext",
+                        {"-f", QString::number(i), "-l", QString::number(i), dir.filePath("informe.pdf"), "-"});
             QVERIFY(texto.waitForFinished(30000));
             const QString t = QString::fromUtf8(texto.readAllStandardOutput());
-            if (t.contains(QString::fromUtf8("Núñez")) || t.contains("López") || t.contains(QString::fromUtf8("Peña"))) {
+            if (t.contains(QString::fromUtf8("Núñez")) || t.contains("López")
+                || t.contains(QString::fromUtf8("Peña"))) {
                 ++conFilas;
                 QVERIFY2(t.contains("Nombre") && t.contains("general"), qPrintable(QStringLiteral("página %1").arg(i)));
             }
@@ -423,13 +425,15 @@ private slots:
                     esperado << P::texto(pantalla, par.control)->text().trimmed();
                 esperado << P::resultados(pantalla) << QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
                 for (const QString &t : esperado)
-                    QVERIFY2(texto.contains(t), qPrintable(QStringLiteral("«%1» no está en %2").arg(t, nombreDeHoja(e, a))));
+                    QVERIFY2(texto.contains(t),
+                             qPrintable(QStringLiteral("«%1» no está en %2").arg(t, nombreDeHoja(e, a))));
                 QProcess info;
                 info.start("pdfinfo", {pdf});
                 QVERIFY(info.waitForFinished(30000));
                 const QString datos = QString::fromUtf8(info.readAllStandardOutput());
                 QVERIFY2(datos.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(datos));
-                const QRegularExpressionMatch tamano = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(datos);
+                const QRegularExpressionMatch tamano =
+                    QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(datos);
                 QVERIFY(tamano.hasMatch());
                 QVERIFY2(tamano.captured(1).toDouble() > tamano.captured(2).toDouble(), "la hoja va apaisada");
                 ++hojas;
@@ -489,7 +493,8 @@ private slots:
         QVERIFY(!texto.contains(raiz.path()));
 
         // a 1366 x 768 screen keeps about 700 pixels for a window under its title bar and panel
-        QVERIFY2(equipo.minimumSizeHint().height() <= 700, qPrintable(QString::number(equipo.minimumSizeHint().height())));
+        QVERIFY2(equipo.minimumSizeHint().height() <= 700,
+                 qPrintable(QString::number(equipo.minimumSizeHint().height())));
         QVERIFY(equipo.minimumSizeHint().width() <= 1366);
         const QRect libre = equipo.screen()->availableGeometry();
         QVERIFY(equipo.height() + 30 <= qMax(libre.height(), equipo.minimumSizeHint().height() + 30));
@@ -568,8 +573,8 @@ private slots:
                     QCOMPARE(fila[base + 2 * k], entonces[k]);
                     bool a = false, b = false;
                     const double d = ahora[k].toDouble(&b) - entonces[k].toDouble(&a);
-                    QCOMPARE(fila[base + 2 * k + 1], a && b ? (d > 0 ? QStringLiteral("+") : QString()) + QString::number(d)
-                                                           : QString());
+                    QCOMPARE(fila[base + 2 * k + 1],
+                             a && b ? (d > 0 ? QStringLiteral("+") : QString()) + QString::number(d) : QString());
                     cambios += a && b;
                 }
                 QCOMPARE(fila[base + 8], entonces[7]);

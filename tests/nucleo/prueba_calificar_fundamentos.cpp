@@ -33,24 +33,24 @@ private slots:
                                              << QStringList{"50", "100", "100", "83", "III", "I", "I", "II"};
         QTest::newRow("conduccion 35 es 25") << QStringList{"20", "15", "1", "1", "1", "1", "1", "1"} << vacios()
                                              << QStringList{"25", "10", "10", "15", "IV", "SN", "SN", "SN"};
-        QTest::newRow("12.5 y 12.5 van al par: 24") << QStringList{"12.5", "12.5", "10", "10", "10", "10", "10", "10"}
-                                                    << vacios()
-                                                    << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
-        QTest::newRow("conduccion negativa es 100") << QStringList{"-5", "-6", "10", "10", "10", "10", "10", "10"}
-                                                    << vacios()
-                                                    << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
-        QTest::newRow("recepcion 12, 12, 12 pasa de 100") << QStringList{"12", "12", "12", "12", "12", "7", "8", "9"}
-                                                          << vacios()
-                                                          << QStringList{"100", "120", "80", "100", "I", "I", "II", "I"};
+        QTest::newRow("12.5 y 12.5 van al par: 24")
+            << QStringList{"12.5", "12.5", "10", "10", "10", "10", "10", "10"} << vacios()
+            << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
+        QTest::newRow("conduccion negativa es 100")
+            << QStringList{"-5", "-6", "10", "10", "10", "10", "10", "10"} << vacios()
+            << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
+        QTest::newRow("recepcion 12, 12, 12 pasa de 100")
+            << QStringList{"12", "12", "12", "12", "12", "7", "8", "9"} << vacios()
+            << QStringList{"100", "120", "80", "100", "I", "I", "II", "I"};
         // 2, 2, 1 gives 17 and 16 to 24 has no grade: the old grade stays
-        QTest::newRow("recepcion 17 deja el grado anterior") << QStringList{"12", "12", "2", "2", "1", "10", "10", "10"}
-                                                             << antes
-                                                             << QStringList{"100", "17", "100", "72", "I", "o24", "I", "III"};
+        QTest::newRow("recepcion 17 deja el grado anterior")
+            << QStringList{"12", "12", "2", "2", "1", "10", "10", "10"} << antes
+            << QStringList{"100", "17", "100", "72", "I", "o24", "I", "III"};
         QTest::newRow("valores con relleno de registro")
             << QStringList{"12   ", "13   ", "7    ", "8    ", "9    ", "5    ", "6    ", "7    "} << vacios()
             << QStringList{"75", "80", "60", "72", "II", "II", "III", "III"};
-        QTest::newRow("conduccion mala: nada cambia") << QStringList{"", "13", "7", "8", "9", "5", "6", "7"} << antes
-                                                      << antes;
+        QTest::newRow("conduccion mala: nada cambia")
+            << QStringList{"", "13", "7", "8", "9", "5", "6", "7"} << antes << antes;
         QTest::newRow("conduccion desborda: nada cambia")
             << QStringList{"20000", "20000", "7", "8", "9", "5", "6", "7"} << antes << antes;
         QTest::newRow("recepcion mala: solo Label11")
@@ -81,16 +81,26 @@ private slots:
         QTest::addColumn<QStringList>("conteos");
         QTest::addColumn<QString>("valor");
         QTest::addColumn<QString>("grado");
-        QTest::newRow("10 10 10") << QStringList{"10", "10", "10"} << "100" << "I";
-        QTest::newRow("7 8 9") << QStringList{"7", "8", "9"} << "80" << "II";
-        QTest::newRow("2 2 1 sin grado") << QStringList{"2", "2", "1"} << "17" << "";
-        QTest::newRow("1 1 1") << QStringList{"1", "1", "1"} << "10" << "SN";
-        QTest::newRow("12 12 12") << QStringList{"12", "12", "12"} << "120" << "I";
-        QTest::newRow("5 5 5") << QStringList{"5", "5", "5"} << "50" << "III";
-        QTest::newRow("3 2 3 es 27") << QStringList{"3", "2", "3"} << "27" << "IV";
-        QTest::newRow("2 2 2 es 20") << QStringList{"2", "2", "2"} << "20" << "";
-        QTest::newRow("1 2 2 es 17") << QStringList{"1", "2", "2"} << "17" << "";
-        QTest::newRow("1 1 2 es 13") << QStringList{"1", "1", "2"} << "13" << "SN";
+        QTest::newRow("10 10 10") << QStringList{"10", "10", "10"} << "100"
+                                  << "I";
+        QTest::newRow("7 8 9") << QStringList{"7", "8", "9"} << "80"
+                               << "II";
+        QTest::newRow("2 2 1 sin grado") << QStringList{"2", "2", "1"} << "17"
+                                         << "";
+        QTest::newRow("1 1 1") << QStringList{"1", "1", "1"} << "10"
+                               << "SN";
+        QTest::newRow("12 12 12") << QStringList{"12", "12", "12"} << "120"
+                                  << "I";
+        QTest::newRow("5 5 5") << QStringList{"5", "5", "5"} << "50"
+                               << "III";
+        QTest::newRow("3 2 3 es 27") << QStringList{"3", "2", "3"} << "27"
+                                     << "IV";
+        QTest::newRow("2 2 2 es 20") << QStringList{"2", "2", "2"} << "20"
+                                     << "";
+        QTest::newRow("1 2 2 es 17") << QStringList{"1", "2", "2"} << "17"
+                                     << "";
+        QTest::newRow("1 1 2 es 13") << QStringList{"1", "1", "2"} << "13"
+                                     << "SN";
     }
     void recepcion()
     {

@@ -22,21 +22,16 @@ private slots:
         QTest::addColumn<QStringList>("previos");
         QTest::addColumn<QStringList>("esperados");
 
-        QTest::newRow("nivel 2, el atleta tipico")
-            << 2 << QStringList{"1.25", "8.5", "25", "26", "27"} << vacios()
-            << QStringList{"50", "25", "75", "50", "III", "IV", "II", "III"};
-        QTest::newRow("nivel 1 completo")
-            << 1 << QStringList{"1.3", "9.5", "25", "25", "25"} << vacios()
-            << QStringList{"75", "25", "100", "67", "II", "IV", "I", "II"};
-        QTest::newRow("cotas caen en la banda mejor")
-            << 1 << QStringList{"1.2", "10", "25", "25", "25"} << vacios()
-            << QStringList{"100", "25", "100", "75", "I", "IV", "I", "II"};
-        QTest::newRow("todo en banda 5")
-            << 1 << QStringList{"5", "12", "1", "2", "3"} << vacios()
-            << QStringList{"15", "15", "15", "15", "SN", "SN", "SN", "SN"};
-        QTest::newRow("todo en banda 1")
-            << 4 << QStringList{"1", "4", "50", "50", "50"} << vacios()
-            << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
+        QTest::newRow("nivel 2, el atleta tipico") << 2 << QStringList{"1.25", "8.5", "25", "26", "27"} << vacios()
+                                                   << QStringList{"50", "25", "75", "50", "III", "IV", "II", "III"};
+        QTest::newRow("nivel 1 completo") << 1 << QStringList{"1.3", "9.5", "25", "25", "25"} << vacios()
+                                          << QStringList{"75", "25", "100", "67", "II", "IV", "I", "II"};
+        QTest::newRow("cotas caen en la banda mejor") << 1 << QStringList{"1.2", "10", "25", "25", "25"} << vacios()
+                                                      << QStringList{"100", "25", "100", "75", "I", "IV", "I", "II"};
+        QTest::newRow("todo en banda 5") << 1 << QStringList{"5", "12", "1", "2", "3"} << vacios()
+                                         << QStringList{"15", "15", "15", "15", "SN", "SN", "SN", "SN"};
+        QTest::newRow("todo en banda 1") << 4 << QStringList{"1", "4", "50", "50", "50"} << vacios()
+                                         << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
         QTest::newRow("negativos: tiempos en banda 1, fuerza en banda 5")
             << 3 << QStringList{"-1", "-3", "-5", "-5", "-5"} << vacios()
             << QStringList{"100", "100", "15", "72", "I", "I", "SN", "II"};
@@ -49,18 +44,16 @@ private slots:
         QTest::newRow("nivel 3: resistencia 2.0 es 100 con grado I")
             << 3 << QStringList{"2.0", "5", "32", "32", "32"} << vacios()
             << QStringList{"100", "100", "100", "100", "I", "I", "I", "I"};
-        QTest::newRow("nivel 1: 10, 10, 11 dan n = 10")
-            << 1 << QStringList{"1", "7", "10", "10", "11"} << vacios()
-            << QStringList{"100", "100", "25", "75", "I", "I", "IV", "II"};
+        QTest::newRow("nivel 1: 10, 10, 11 dan n = 10") << 1 << QStringList{"1", "7", "10", "10", "11"} << vacios()
+                                                        << QStringList{"100", "100", "25", "75", "I", "I", "IV", "II"};
         QTest::newRow("nivel 1: 14, 15, 15 redondea a 15")
             << 1 << QStringList{"1", "7", "14", "15", "15"} << vacios()
             << QStringList{"100", "100", "50", "83", "I", "I", "III", "I"};
         QTest::newRow("nivel 1: 14, 14, 15 redondea a 14")
             << 1 << QStringList{"1", "7", "14", "14", "15"} << vacios()
             << QStringList{"100", "100", "25", "75", "I", "I", "IV", "II"};
-        QTest::newRow("conteos con mitad van al par")
-            << 2 << QStringList{"1", "6", "24.5", "25.5", "25"} << vacios()
-            << QStringList{"100", "100", "75", "92", "I", "I", "II", "I"};
+        QTest::newRow("conteos con mitad van al par") << 2 << QStringList{"1", "6", "24.5", "25.5", "25"} << vacios()
+                                                      << QStringList{"100", "100", "75", "92", "I", "I", "II", "I"};
         QTest::newRow("hueco de resistencia con 75 anterior: el promedio usa el 75")
             << 1 << QStringList{"2.105", "7", "25", "25", "25"} << QStringList{"75", "", "", "", "", "", "", ""}
             << QStringList{"75", "100", "100", "92", "", "I", "I", "I"};
@@ -77,12 +70,10 @@ private slots:
         QTest::newRow("conteo malo: resistencia y velocidad")
             << 1 << QStringList{"1.3", "9.5", "25", "x", "25"} << antes
             << QStringList{"75", "25", "o13", "o19", "II", "IV", "o25", "o26"};
-        QTest::newRow("conteo fuera de 16 bits")
-            << 1 << QStringList{"1.3", "9.5", "40000", "1", "1"} << antes
-            << QStringList{"75", "25", "o13", "o19", "II", "IV", "o25", "o26"};
-        QTest::newRow("20000 + 20000 desborda")
-            << 1 << QStringList{"1.3", "9.5", "20000", "20000", "1"} << antes
-            << QStringList{"75", "25", "o13", "o19", "II", "IV", "o25", "o26"};
+        QTest::newRow("conteo fuera de 16 bits") << 1 << QStringList{"1.3", "9.5", "40000", "1", "1"} << antes
+                                                 << QStringList{"75", "25", "o13", "o19", "II", "IV", "o25", "o26"};
+        QTest::newRow("20000 + 20000 desborda") << 1 << QStringList{"1.3", "9.5", "20000", "20000", "1"} << antes
+                                                << QStringList{"75", "25", "o13", "o19", "II", "IV", "o25", "o26"};
     }
     void ejemplos()
     {
@@ -107,14 +98,13 @@ private slots:
             int nivel;
             const char *x, *pct, *grado;
         } filas[] = {
-            {1, "1.2", "100", "I"}, {1, "1.21", "75", "II"}, {1, "1.4", "75", "II"}, {1, "2.0", "50", "III"},
-            {1, "2.1", "25", "IV"}, {1, "2.105", "", ""}, {1, "2.11", "15", "SN"},
-            {2, "1.1", "100", "I"}, {2, "1.2", "75", "II"}, {2, "1.3", "50", "III"}, {2, "1.4", "25", "IV"},
-            {2, "1.405", "", ""}, {2, "1.41", "15", "SN"},
-            {3, "1.99", "100", "I"}, {3, "2.2", "100", "II"}, {3, "2.21", "75", "II"}, {3, "2.35", "75", "II"},
-            {3, "2.5", "50", "III"}, {3, "3.0", "25", "IV"}, {3, "3.005", "", ""}, {3, "3.01", "15", "SN"},
-            {4, "1.3", "100", "I"}, {4, "1.4", "75", "II"}, {4, "1.5", "50", "III"}, {4, "2.0", "25", "IV"},
-            {4, "2.005", "", ""}, {4, "2.01", "15", "SN"},
+            {1, "1.2", "100", "I"},  {1, "1.21", "75", "II"}, {1, "1.4", "75", "II"},  {1, "2.0", "50", "III"},
+            {1, "2.1", "25", "IV"},  {1, "2.105", "", ""},    {1, "2.11", "15", "SN"}, {2, "1.1", "100", "I"},
+            {2, "1.2", "75", "II"},  {2, "1.3", "50", "III"}, {2, "1.4", "25", "IV"},  {2, "1.405", "", ""},
+            {2, "1.41", "15", "SN"}, {3, "1.99", "100", "I"}, {3, "2.2", "100", "II"}, {3, "2.21", "75", "II"},
+            {3, "2.35", "75", "II"}, {3, "2.5", "50", "III"}, {3, "3.0", "25", "IV"},  {3, "3.005", "", ""},
+            {3, "3.01", "15", "SN"}, {4, "1.3", "100", "I"},  {4, "1.4", "75", "II"},  {4, "1.5", "50", "III"},
+            {4, "2.0", "25", "IV"},  {4, "2.005", "", ""},    {4, "2.01", "15", "SN"},
         };
         for (const auto &f : filas)
             QTest::addRow("nivel %d, %s", f.nivel, f.x) << f.nivel << f.x << f.pct << f.grado;
@@ -142,14 +132,12 @@ private slots:
             int nivel;
             const char *y, *pct, *grado;
         } filas[] = {
-            {1, "7", "100", "I"}, {1, "8", "75", "II"}, {1, "9", "50", "III"}, {1, "10", "25", "IV"},
-            {1, "10.05", "", ""}, {1, "10.1", "15", "SN"},
-            {2, "6", "100", "I"}, {2, "7", "75", "II"}, {2, "8", "50", "III"}, {2, "9", "25", "IV"},
-            {2, "9.05", "", ""}, {2, "9.1", "15", "SN"},
-            {3, "5.2", "100", "I"}, {3, "5.6", "75", "II"}, {3, "6.2", "50", "III"}, {3, "6.8", "25", "IV"},
-            {3, "6.805", "", ""}, {3, "6.81", "15", "SN"},
-            {4, "5", "100", "I"}, {4, "6", "75", "II"}, {4, "6.5", "50", "III"}, {4, "7", "25", "IV"},
-            {4, "7.05", "", ""}, {4, "7.1", "15", "SN"},
+            {1, "7", "100", "I"},    {1, "8", "75", "II"},    {1, "9", "50", "III"},   {1, "10", "25", "IV"},
+            {1, "10.05", "", ""},    {1, "10.1", "15", "SN"}, {2, "6", "100", "I"},    {2, "7", "75", "II"},
+            {2, "8", "50", "III"},   {2, "9", "25", "IV"},    {2, "9.05", "", ""},     {2, "9.1", "15", "SN"},
+            {3, "5.2", "100", "I"},  {3, "5.6", "75", "II"},  {3, "6.2", "50", "III"}, {3, "6.8", "25", "IV"},
+            {3, "6.805", "", ""},    {3, "6.81", "15", "SN"}, {4, "5", "100", "I"},    {4, "6", "75", "II"},
+            {4, "6.5", "50", "III"}, {4, "7", "25", "IV"},    {4, "7.05", "", ""},     {4, "7.1", "15", "SN"},
         };
         for (const auto &f : filas)
             QTest::addRow("nivel %d, %s", f.nivel, f.y) << f.nivel << f.y << f.pct << f.grado;
@@ -177,10 +165,11 @@ private slots:
             int nivel, n;
             const char *pct, *grado;
         } filas[] = {
-            {1, 25, "100", "I"}, {1, 24, "75", "II"}, {1, 20, "75", "II"}, {1, 15, "50", "III"}, {1, 10, "25", "IV"}, {1, 9, "15", "SN"},
-            {2, 30, "100", "I"}, {2, 25, "75", "II"}, {2, 20, "50", "III"}, {2, 15, "25", "IV"}, {2, 14, "15", "SN"},
-            {3, 32, "100", "I"}, {3, 27, "75", "II"}, {3, 22, "50", "III"}, {3, 17, "25", "IV"}, {3, 16, "15", "SN"},
-            {4, 40, "100", "I"}, {4, 35, "75", "II"}, {4, 30, "50", "III"}, {4, 25, "25", "IV"}, {4, 24, "15", "SN"},
+            {1, 25, "100", "I"}, {1, 24, "75", "II"}, {1, 20, "75", "II"}, {1, 15, "50", "III"}, {1, 10, "25", "IV"},
+            {1, 9, "15", "SN"},  {2, 30, "100", "I"}, {2, 25, "75", "II"}, {2, 20, "50", "III"}, {2, 15, "25", "IV"},
+            {2, 14, "15", "SN"}, {3, 32, "100", "I"}, {3, 27, "75", "II"}, {3, 22, "50", "III"}, {3, 17, "25", "IV"},
+            {3, 16, "15", "SN"}, {4, 40, "100", "I"}, {4, 35, "75", "II"}, {4, 30, "50", "III"}, {4, 25, "25", "IV"},
+            {4, 24, "15", "SN"},
         };
         for (const auto &f : filas)
             QTest::addRow("nivel %d, n = %d", f.nivel, f.n) << f.nivel << f.n << f.pct << f.grado;
@@ -206,14 +195,38 @@ private slots:
         QTest::addColumn<QString>("m");
         QTest::addColumn<QString>("grado");
         // strength 100 at level 1 (counts 25)
-        QTest::newRow("m 15") << "-27" << "-28" << "15" << "SN";
-        QTest::newRow("m 16") << "-26" << "-26" << "16" << "IV";
-        QTest::newRow("m 25") << "-13" << "-12" << "25" << "IV";
-        QTest::newRow("m 26") << "-11" << "-11" << "26" << "III";
-        QTest::newRow("m 50") << "25" << "25" << "50" << "III";
-        QTest::newRow("m 51") << "26" << "27" << "51" << "II";
-        QTest::newRow("m 75") << "75" << "50" << "75" << "II";
-        QTest::newRow("m 76") << "64" << "64" << "76" << "I";
+        QTest::newRow("m 15") << "-27"
+                              << "-28"
+                              << "15"
+                              << "SN";
+        QTest::newRow("m 16") << "-26"
+                              << "-26"
+                              << "16"
+                              << "IV";
+        QTest::newRow("m 25") << "-13"
+                              << "-12"
+                              << "25"
+                              << "IV";
+        QTest::newRow("m 26") << "-11"
+                              << "-11"
+                              << "26"
+                              << "III";
+        QTest::newRow("m 50") << "25"
+                              << "25"
+                              << "50"
+                              << "III";
+        QTest::newRow("m 51") << "26"
+                              << "27"
+                              << "51"
+                              << "II";
+        QTest::newRow("m 75") << "75"
+                              << "50"
+                              << "75"
+                              << "II";
+        QTest::newRow("m 76") << "64"
+                              << "64"
+                              << "76"
+                              << "I";
     }
     void gradoGeneral()
     {
@@ -238,8 +251,7 @@ private slots:
         QCOMPARE(deResultados(Calificar_Nivel(2, {"1.25", "8.5", "25", "26", "27"}, {})), deResultados(r));
         // and no thousands separator: 1.250 is 1.25, not 1250 graded worst
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        QCOMPARE(deResultados(Calificar_Nivel(2, {"1.250", "8,5", "25", "26", "27"}, {})),
-                 deResultados(r));
+        QCOMPARE(deResultados(Calificar_Nivel(2, {"1.250", "8,5", "25", "26", "27"}, {})), deResultados(r));
     }
 };
 

@@ -61,7 +61,7 @@ private slots:
         for (const auto &cambio : c.cambios)
             estados << cambio.estado;
         QCOMPARE(estados, (QList<E>{E::Comparado, E::Comparado, E::Comparado, E::Comparado, E::Repetido, E::Nuevo}));
-        QCOMPARE(c.cambios[2].antes, 2);  // Luis of record 3 with Luis of record 3
+        QCOMPARE(c.cambios[2].antes, 2);               // Luis of record 3 with Luis of record 3
         QCOMPARE(c.yaNoEstan, (std::vector<int>{3}));  // Eva
     }
 
@@ -70,11 +70,16 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("iguales");
-        QTest::newRow("mayúsculas") << "ana pérez" << "ANA PÉREZ" << true;
-        QTest::newRow("blancos alrededor") << "  Ana " << "Ana" << true;
-        QTest::newRow("compuesta y descompuesta") << QString::fromUtf8("Jose\xCC\x81") << QString::fromUtf8("José") << true;
-        QTest::newRow("otra letra") << "Ana" << "Ena" << false;
-        QTest::newRow("blanco en medio") << "Ana Mar" << "AnaMar" << false;
+        QTest::newRow("mayúsculas") << "ana pérez"
+                                    << "ANA PÉREZ" << true;
+        QTest::newRow("blancos alrededor") << "  Ana "
+                                           << "Ana" << true;
+        QTest::newRow("compuesta y descompuesta")
+            << QString::fromUtf8("Jose\xCC\x81") << QString::fromUtf8("José") << true;
+        QTest::newRow("otra letra") << "Ana"
+                                    << "Ena" << false;
+        QTest::newRow("blanco en medio") << "Ana Mar"
+                                         << "AnaMar" << false;
     }
     void claveDeNombre()
     {
@@ -91,7 +96,8 @@ private slots:
         QTemporaryDir dir;
         const QString guardada = QDir(dir.path()).filePath("Evaluaciones/2026-09-15 Inicio");
         QVERIFY(QDir().mkpath(guardada));
-        QVERIFY(escribirArchivo(QDir(guardada).filePath("nivel2.dat"), registro("Ana", "1.3") + registro("Luis", "1.0")));
+        QVERIFY(
+            escribirArchivo(QDir(guardada).filePath("nivel2.dat"), registro("Ana", "1.3") + registro("Luis", "1.0")));
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), registro("ana", "1.0") + registro("Eva", "1.0")));
         const Equipo ahora = leerEquipo(dir.path(), DefArchivos[1]);
         const Comparacion c = compararConGuardada(dir.path(), "2026-09-15 Inicio", ahora);
@@ -148,12 +154,18 @@ private slots:
     {
         QTest::addColumn<QString>("buscado");
         QTest::addColumn<QString>("hallada");  // empty: refused
-        QTest::newRow("nombre entero") << "2026-09-15 Inicio de trimestre" << "2026-09-15 Inicio de trimestre";
-        QTest::newRow("la etiqueta sola") << "Inicio de trimestre" << "2026-09-15 Inicio de trimestre";
-        QTest::newRow("otra mayúscula") << "inicio DE trimestre" << "2026-09-15 Inicio de trimestre";
-        QTest::newRow("descompuesta") << QString::fromUtf8("Reevaluacio\xCC\x81n") << QString::fromUtf8("2026-10-01 Reevaluación");
-        QTest::newRow("dos con esa etiqueta") << "Fin" << "";
-        QTest::newRow("ninguna") << "Nada" << "";
+        QTest::newRow("nombre entero") << "2026-09-15 Inicio de trimestre"
+                                       << "2026-09-15 Inicio de trimestre";
+        QTest::newRow("la etiqueta sola") << "Inicio de trimestre"
+                                          << "2026-09-15 Inicio de trimestre";
+        QTest::newRow("otra mayúscula") << "inicio DE trimestre"
+                                        << "2026-09-15 Inicio de trimestre";
+        QTest::newRow("descompuesta") << QString::fromUtf8("Reevaluacio\xCC\x81n")
+                                      << QString::fromUtf8("2026-10-01 Reevaluación");
+        QTest::newRow("dos con esa etiqueta") << "Fin"
+                                              << "";
+        QTest::newRow("ninguna") << "Nada"
+                                 << "";
     }
     void buscarEvaluacion()
     {
@@ -180,13 +192,19 @@ private slots:
         QTest::addColumn<QString>("etiqueta");
         QTest::addColumn<QString>("esperado");
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-        QTest::newRow("corriente") << "Fin de trimestre" << "2026-12-09 Fin de trimestre";
-        QTest::newRow("vacía") << "" << "2026-12-09";
-        QTest::newRow("79 letras y un emoji") << QString(79, 'a') + emoji + "zzz" << "2026-12-09 " + QString(79, 'a') + emoji;
+        QTest::newRow("corriente") << "Fin de trimestre"
+                                   << "2026-12-09 Fin de trimestre";
+        QTest::newRow("vacía") << ""
+                               << "2026-12-09";
+        QTest::newRow("79 letras y un emoji") << QString(79, 'a') + emoji + "zzz"
+                                              << "2026-12-09 " + QString(79, 'a') + emoji;
         // 80 of them would be 240 bytes: with the date and " (10)" past the 255 of a name
         QTest::newRow("de tres bytes") << QString(100, QChar(0x20AC)) << "2026-12-09 " + QString(79, QChar(0x20AC));
-        QTest::newRow("descompuesta") << QString::fromUtf8("Evaluacio\xCC\x81n") << QString::fromUtf8("2026-12-09 Evaluación");
-        QTest::newRow("invisibles") << QString::fromUtf8("Ana\xE2\x80\xAE" "etnI\xE2\x80\x8B") << "2026-12-09 AnaetnI";
+        QTest::newRow("descompuesta") << QString::fromUtf8("Evaluacio\xCC\x81n")
+                                      << QString::fromUtf8("2026-12-09 Evaluación");
+        QTest::newRow("invisibles") << QString::fromUtf8("Ana\xE2\x80\xAE"
+                                                         "etnI\xE2\x80\x8B")
+                                    << "2026-12-09 AnaetnI";
         QTest::newRow("barras") << "1/2: ¿bien?" << QString::fromUtf8("2026-12-09 1-2- ¿bien-");
     }
     void nombreDeEvaluacion()
@@ -206,7 +224,8 @@ private slots:
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), registro("Ana", "1.3")));
         QSet<QString> nombres;
         for (int i = 0; i < 10; ++i) {
-            const ResultadoDe<QString> r = guardarEvaluacion(dir.path(), QString(80, QChar(0x20AC)), QDate(2026, 12, 9));
+            const ResultadoDe<QString> r =
+                guardarEvaluacion(dir.path(), QString(80, QChar(0x20AC)), QDate(2026, 12, 9));
             QVERIFY2(r.ok(), qPrintable(r.razon()));
             nombres.insert(r.valor());
         }

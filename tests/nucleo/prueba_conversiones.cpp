@@ -127,7 +127,8 @@ private slots:
         QVERIFY(!Sumar_Enteros({QStringLiteral("20000"), QStringLiteral("20000"), QStringLiteral("1")}));
         // the overflow happens on the first addition even though the last term brings it back
         QVERIFY(!Sumar_Enteros({QStringLiteral("20000"), QStringLiteral("20000"), QStringLiteral("-20000")}));
-        QCOMPARE(Sumar_Enteros({QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}).value_or(0), qint16(24));
+        QCOMPARE(Sumar_Enteros({QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")}).value_or(0),
+                 qint16(24));
     }
 
     void textoEntero()

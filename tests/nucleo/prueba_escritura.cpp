@@ -74,12 +74,18 @@ private slots:
     {
         QTest::addColumn<QString>("que");
         QTest::addColumn<QString>("razon");
-        QTest::newRow("solo lectura") << "solo lectura" << "solo lectura";
-        QTest::newRow("carpeta") << "carpeta" << "es una carpeta";
-        QTest::newRow("tubería") << "fifo" << "tubería";
-        QTest::newRow("enlace a /dev/zero") << "dispositivo" << "dispositivo";
-        QTest::newRow("disperso de 8 GiB") << "enorme" << "demasiado grande";
-        QTest::newRow("KORVA 4 abierto") << "abierto" << "KORVA 4 está abierto";
+        QTest::newRow("solo lectura") << "solo lectura"
+                                      << "solo lectura";
+        QTest::newRow("carpeta") << "carpeta"
+                                 << "es una carpeta";
+        QTest::newRow("tubería") << "fifo"
+                                 << "tubería";
+        QTest::newRow("enlace a /dev/zero") << "dispositivo"
+                                            << "dispositivo";
+        QTest::newRow("disperso de 8 GiB") << "enorme"
+                                           << "demasiado grande";
+        QTest::newRow("KORVA 4 abierto") << "abierto"
+                                         << "KORVA 4 está abierto";
     }
     void nadaSiUnoNoPuede()
     {
@@ -110,8 +116,9 @@ private slots:
         }
         for (const QString &accion : {"nueva", "importar"}) {
             // an action that fails carries its reason; one that went through, none
-            const QString razonDada = accion == "nueva" ? nuevaEvaluacion(dir.path(), "x").razon()
-                                                        : importarAtletas(dir.path(), DefArchivos[4], {{"Eva", "9"}}).razon();
+            const QString razonDada = accion == "nueva"
+                ? nuevaEvaluacion(dir.path(), "x").razon()
+                : importarAtletas(dir.path(), DefArchivos[4], {{"Eva", "9"}}).razon();
             QVERIFY2(razonDada.contains(razon), qPrintable(accion + ": " + razonDada));
             QVERIFY2(razonDada.contains("no se"), qPrintable(razonDada));
             comoAntes(dir.path(), antes);
@@ -205,11 +212,12 @@ private slots:
         QVERIFY(escribirArchivo(d.filePath("Evaluaciones/.guardando-abc123/nivel1.dat"), "x"));
         QVERIFY(d.mkpath("Evaluaciones/.guardando-enuso1"));
         QVERIFY(d.mkpath("Evaluaciones/.guardando-abc1234"));
-        const int enUso = ::open(QFile::encodeName(d.filePath("Evaluaciones/.guardando-enuso1")).constData(), O_RDONLY | O_DIRECTORY);
+        const int enUso =
+            ::open(QFile::encodeName(d.filePath("Evaluaciones/.guardando-enuso1")).constData(), O_RDONLY | O_DIRECTORY);
         QVERIFY(enUso >= 0 && ::flock(enUso, LOCK_EX) == 0);
         const QStringList nuestros{".nivel2.dat.zz9.tmp", ".fundamentos.dat.1a2b3c4.tmp"};
-        const QStringList ajenos{".nivel2.dat.notas del entrenador.tmp", ".nivel2.dat.12345678.tmp", ".otro.dat.abc.tmp",
-                                 "nivel2.dat.abc.tmp", "notas.txt"};
+        const QStringList ajenos{".nivel2.dat.notas del entrenador.tmp", ".nivel2.dat.12345678.tmp",
+                                 ".otro.dat.abc.tmp", "nivel2.dat.abc.tmp", "notas.txt"};
         for (const QString &n : nuestros + ajenos)
             QVERIFY(escribirArchivo(d.filePath(n), "resto"));
         {

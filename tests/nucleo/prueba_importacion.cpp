@@ -25,13 +25,14 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QStringList>("nombres");
         QTest::addColumn<QStringList>("edades");
-        QTest::newRow("pegada de una hoja") << "Nombre\tEdad\nAna\t10\nLuis\t11\n" << QStringList{"Ana", "Luis"}
-                                            << QStringList{"10", "11"};
-        QTest::newRow("punto y coma, CRLF") << "Ana;9\r\nLuis;\r\n" << QStringList{"Ana", "Luis"} << QStringList{"9", ""};
+        QTest::newRow("pegada de una hoja") << "Nombre\tEdad\nAna\t10\nLuis\t11\n"
+                                            << QStringList{"Ana", "Luis"} << QStringList{"10", "11"};
+        QTest::newRow("punto y coma, CRLF") << "Ana;9\r\nLuis;\r\n"
+                                            << QStringList{"Ana", "Luis"} << QStringList{"9", ""};
         QTest::newRow("una columna") << "Ana\nLuis\n\n" << QStringList{"Ana", "Luis"} << QStringList{"", ""};
         QTest::newRow("cabecera Jugador") << "Jugador,Edad\nAna,9" << QStringList{"Ana"} << QStringList{"9"};
-        QTest::newRow("comillas dobladas") << "\"Ana \"\"la\"\" Peña\";9" << QStringList{"Ana \"la\" Peña"}
-                                           << QStringList{"9"};
+        QTest::newRow("comillas dobladas")
+            << "\"Ana \"\"la\"\" Peña\";9" << QStringList{"Ana \"la\" Peña"} << QStringList{"9"};
     }
     void leerLista()
     {
@@ -68,12 +69,18 @@ private slots:
     {
         QTest::addColumn<QString>("que");
         QTest::addColumn<QString>("razon");
-        QTest::newRow("no existe") << "falta" << "no existe";
-        QTest::newRow("carpeta") << "carpeta" << "es una carpeta";
-        QTest::newRow("tubería") << "fifo" << "tubería";
-        QTest::newRow("dispositivo") << "/dev/zero" << "dispositivo";
-        QTest::newRow("demasiado grande") << "grande" << "demasiado grande";
-        QTest::newRow("bien") << "bien" << "";
+        QTest::newRow("no existe") << "falta"
+                                   << "no existe";
+        QTest::newRow("carpeta") << "carpeta"
+                                 << "es una carpeta";
+        QTest::newRow("tubería") << "fifo"
+                                 << "tubería";
+        QTest::newRow("dispositivo") << "/dev/zero"
+                                     << "dispositivo";
+        QTest::newRow("demasiado grande") << "grande"
+                                          << "demasiado grande";
+        QTest::newRow("bien") << "bien"
+                              << "";
     }
     void archivoDeLista()
     {
@@ -112,12 +119,9 @@ private slots:
                 r.guardar(Campo::Nombre, QString::fromLatin1(nombre));
             archivo += r.bytes();
         }
-        const std::vector<AtletaImportado> lista{{"ana", "9"},
-                                                 {"Eva", "10"},
-                                                 {"Luis", ""},
-                                                 {"Zoë Ibáñez-Muñoz de la Peña y Sánchez", ""},
-                                                 {"Eva", "10"},
-                                                 {"Pepe", ""}};
+        const std::vector<AtletaImportado> lista{{"ana", "9"},  {"Eva", "10"},
+                                                 {"Luis", ""},  {"Zoë Ibáñez-Muñoz de la Peña y Sánchez", ""},
+                                                 {"Eva", "10"}, {"Pepe", ""}};
         const PlanDeImportacion p = planDeImportacion(archivo, lista);
         QCOMPARE(p.libres, 28);  // records 2, 4 and 5 to 30
         QCOMPARE(p.aImportar, 3);

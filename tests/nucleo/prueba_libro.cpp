@@ -23,7 +23,10 @@ public:
     int enfoques = 0;
 
     QString textoCampo(const char *control) const override { return textos.value(QString::fromLatin1(control)); }
-    void ponerTextoCampo(const char *control, const QString &texto) override { textos[QString::fromLatin1(control)] = texto; }
+    void ponerTextoCampo(const char *control, const QString &texto) override
+    {
+        textos[QString::fromLatin1(control)] = texto;
+    }
     void ponerNumeroRegistro(const QString &texto) override { numero = texto; }
     void limpiarResultados() override { ++limpiezas; }
     void enfocarNombre() override { ++enfoques; }
@@ -313,9 +316,9 @@ private slots:
         QVERIFY(!libro.cargar().ok());
         QVERIFY(!libro.leido());
         forma.escribir(mapaNivel(), {"ANA", "9", "1.2", "6.5", "12", "20", "15"});
-        libro.registroSiguiente();                 // record 1 into the table
+        libro.registroSiguiente();  // record 1 into the table
         forma.escribir(mapaNivel(), {"LUIS"});
-        QVERIFY(!libro.guardarRegistro().ok());      // record 2 could not be saved
+        QVERIFY(!libro.guardarRegistro().ok());  // record 2 could not be saved
         QVERIFY(QDir(m_tmp->path()).rmdir("nivel1.dat"));
         const QByteArray enDisco = registroAjeno(1) + registroAjeno(2) + registroAjeno(3);
         QVERIFY(escribirArchivo(ruta("nivel1.dat"), enDisco));

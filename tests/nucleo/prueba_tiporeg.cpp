@@ -47,19 +47,20 @@ private slots:
             nivel << p.control;
         for (const ParCampo &p : mapaFundamentos())
             fundamentos << p.control;
-        QCOMPARE(nivel, (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
-                                     "txtabdominales", "txtsentadillas"}));
-        QCOMPARE(fundamentos, (QStringList{"txtNombre", "txtedad", "txtcondinterna", "txtcondexterna", "txtrepecho",
-                                           "txtremuslo", "txtrepie", "txttirointerna", "txttiroexterna",
-                                           "txttirofrontal"}));
+        QCOMPARE(nivel,
+                 (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
+                              "txtabdominales", "txtsentadillas"}));
+        QCOMPARE(fundamentos,
+                 (QStringList{"txtNombre", "txtedad", "txtcondinterna", "txtcondexterna", "txtrepecho", "txtremuslo",
+                              "txtrepie", "txttirointerna", "txttiroexterna", "txttirofrontal"}));
     }
 
     void otrosCamposIntactos()
     {
         // a level screen never touches bytes 90 to 129, the fundamentals screen 40 to 89
         const QByteArray ajeno = registroAjeno(3);
-        const TipoReg nivel = guardarConMapa(mapaNivel(), {"ANA", "9", "1.2", "6.5", "12", "20", "15"},
-                                             TipoReg::desdeBytes(ajeno));
+        const TipoReg nivel =
+            guardarConMapa(mapaNivel(), {"ANA", "9", "1.2", "6.5", "12", "20", "15"}, TipoReg::desdeBytes(ajeno));
         QCOMPARE(nivel.bytes().mid(90), ajeno.mid(90));
         QCOMPARE(nivel.bytes().left(90), registroAna().left(90));
         const TipoReg fund = guardarConMapa(mapaFundamentos(), {"LUIS", "12", "7", "6", "8", "5", "9", "4", "3", "10"},
@@ -85,25 +86,33 @@ private slots:
         QTest::newRow("edad 9 se muestra con nueve blancos")
             << int(Campo::Edad) << "9" << relleno("9", 10) << "9         ";
         QTest::newRow("vacio es solo blancos") << int(Campo::Velocidad) << "" << relleno("", 10) << "          ";
-        QTest::newRow("enie, acento y euro un byte cada uno")
-            << int(Campo::Nombre) << QString::fromUtf8("Peña Ángel €")
-            << relleno(QByteArray("Pe\xf1" "a \xc1" "ngel \x80"), 30) << QString::fromUtf8("Peña Ángel €") + QString(18, ' ');
-        QTest::newRow("emoji es un solo ?") << int(Campo::Edad) << QString::fromUtf8("9\U0001F600x")
-                                           << relleno("9?x", 10) << "9?x       ";
+        QTest::newRow("enie, acento y euro un byte cada uno") << int(Campo::Nombre) << QString::fromUtf8("Peña Ángel €")
+                                                              << relleno(QByteArray("Pe\xf1"
+                                                                                    "a \xc1"
+                                                                                    "ngel \x80"),
+                                                                         30)
+                                                              << QString::fromUtf8("Peña Ángel €") + QString(18, ' ');
+        QTest::newRow("emoji es un solo ?")
+            << int(Campo::Edad) << QString::fromUtf8("9\U0001F600x") << relleno("9?x", 10) << "9?x       ";
         QTest::newRow("fuera del codigo, su forma latina") << int(Campo::Edad) << QString::fromUtf8("Ω漢")
-                                                  << relleno("Oh\xe0n", 10) << QString::fromUtf8("Ohàn      ");
+                                                           << relleno("Oh\xe0n", 10) << QString::fromUtf8("Ohàn      ");
         QTest::newRow("descompuesto se guarda compuesto")
             << int(Campo::Nombre) << QString::fromUtf8("Jose\u0301 Nun\u0303ez")
-            << relleno("Jos\xe9 Nu\xf1" "ez", 30) << QString::fromUtf8("José Nuñez") + QString(20, ' ');
-        QTest::newRow("la forma mas cercana") << int(Campo::Nombre) << QString::fromUtf8("Łukasz Дима")
-                                             << relleno("Lukasz Dima", 30) << QStringLiteral("Lukasz Dima") + QString(19, ' ');
-        QTest::newRow("digitos de ancho completo") << int(Campo::Edad) << QString::fromUtf8("２７")
-                                                  << relleno("27", 10) << "27        ";
-        QTest::newRow("control como blanco") << int(Campo::Edad) << QStringLiteral("1\t2\n3\r")
-                                            << relleno("1 2 3 ", 10) << "1 2 3     ";
+            << relleno("Jos\xe9 Nu\xf1"
+                       "ez",
+                       30)
+            << QString::fromUtf8("José Nuñez") + QString(20, ' ');
+        QTest::newRow("la forma mas cercana")
+            << int(Campo::Nombre) << QString::fromUtf8("Łukasz Дима") << relleno("Lukasz Dima", 30)
+            << QStringLiteral("Lukasz Dima") + QString(19, ' ');
+        QTest::newRow("digitos de ancho completo")
+            << int(Campo::Edad) << QString::fromUtf8("２７") << relleno("27", 10) << "27        ";
+        QTest::newRow("control como blanco")
+            << int(Campo::Edad) << QStringLiteral("1\t2\n3\r") << relleno("1 2 3 ", 10) << "1 2 3     ";
         QTest::newRow("el corte cuenta caracteres, no unidades UTF-16")
-            << int(Campo::TiroFrontal) << QString::fromUtf8("\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600")
-            << QByteArray("?????") << "?????";
+            << int(Campo::TiroFrontal)
+            << QString::fromUtf8("\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600") << QByteArray("?????")
+            << "?????";
     }
     void guardarYMostrar()
     {

@@ -126,8 +126,8 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QSize>("tamano");
-        QTest::newRow("METODOLOGIA") << "Command4" << int(IdPantalla::METODOLOGIA)
-                                     << "KORVA 4  ENTRENAMIENTO DEPORTIVO" << QSize(385, 302);
+        QTest::newRow("METODOLOGIA") << "Command4" << int(IdPantalla::METODOLOGIA) << "KORVA 4  ENTRENAMIENTO DEPORTIVO"
+                                     << QSize(385, 302);
         QTest::newRow("formas") << "Command5" << int(IdPantalla::formas) << "KORVA 4 FORMATOS" << QSize(371, 264);
     }
     void pantallasDeReferencia()
@@ -158,10 +158,14 @@ private slots:
         QTest::addColumn<QString>("icono");
         QTest::addColumn<QString>("documento");
         const auto m = int(IdPantalla::METODOLOGIA), f = int(IdPantalla::formas);
-        QTest::newRow("METODOLOGIA OLE2") << m << "OLE2" << ":/korva4/documentos/Metodologia-capacidades-fisicas.rtf";
-        QTest::newRow("METODOLOGIA OLE1") << m << "OLE1" << ":/korva4/documentos/Metodologia-fundamentos.rtf";
-        QTest::newRow("formas OLE1") << f << "OLE1" << ":/korva4/documentos/Formato-capacidades-fisicas.rtf";
-        QTest::newRow("formas OLE2") << f << "OLE2" << ":/korva4/documentos/Formato-fundamentos-tecnicos.rtf";
+        QTest::newRow("METODOLOGIA OLE2") << m << "OLE2"
+                                          << ":/korva4/documentos/Metodologia-capacidades-fisicas.rtf";
+        QTest::newRow("METODOLOGIA OLE1") << m << "OLE1"
+                                          << ":/korva4/documentos/Metodologia-fundamentos.rtf";
+        QTest::newRow("formas OLE1") << f << "OLE1"
+                                     << ":/korva4/documentos/Formato-capacidades-fisicas.rtf";
+        QTest::newRow("formas OLE2") << f << "OLE2"
+                                     << ":/korva4/documentos/Formato-fundamentos-tecnicos.rtf";
     }
     void iconosAbrenSuDocumento()
     {

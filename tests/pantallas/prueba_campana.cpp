@@ -21,11 +21,16 @@ const IdPantalla Evaluaciones[] = {IdPantalla::NIVEL1, IdPantalla::NIVEL2, IdPan
 const char *archivoDe(IdPantalla id)
 {
     switch (id) {
-    case IdPantalla::NIVEL1: return "nivel1.dat";
-    case IdPantalla::NIVEL2: return "nivel2.dat";
-    case IdPantalla::NIVEL3: return "nivel3.dat";
-    case IdPantalla::nivel4: return "nivel4.dat";
-    default: return "fundamentos.dat";
+    case IdPantalla::NIVEL1:
+        return "nivel1.dat";
+    case IdPantalla::NIVEL2:
+        return "nivel2.dat";
+    case IdPantalla::NIVEL3:
+        return "nivel3.dat";
+    case IdPantalla::nivel4:
+        return "nivel4.dat";
+    default:
+        return "fundamentos.dat";
     }
 }
 
@@ -39,7 +44,6 @@ QByteArray fueraDelMapa(const QByteArray &registro, IdPantalla id)
 {
     return id == IdPantalla::fundamento ? registro.mid(40, 50) : registro.mid(90, 40);
 }
-
 
 }  // namespace
 
@@ -119,9 +123,8 @@ private slots:
             P::pulsar(pantalla, "Command3");
             TipoResultados esperado;
             if (id == IdPantalla::fundamento) {
-                esperado = Calificar_Fundamentos({textos[2], textos[3], textos[4], textos[5], textos[6], textos[7],
-                                                  textos[8], textos[9]},
-                                                 {});
+                esperado = Calificar_Fundamentos(
+                    {textos[2], textos[3], textos[4], textos[5], textos[6], textos[7], textos[8], textos[9]}, {});
             } else {
                 const int nivel = qobject_cast<PantallaNivel *>(pantalla)->nivel();
                 esperado = Calificar_Nivel(nivel, {textos[2], textos[3], textos[4], textos[5], textos[6]}, {});
@@ -142,8 +145,7 @@ private slots:
         for (IdPantalla id : Evaluaciones)
             for (const char *falla : {"directorio", "lleno", "carpeta borrada"})
                 for (const char *op : {"carga", "guardar", "salir"})
-                    QTest::addRow("%s, %s, %s", qPrintable(nombrePantalla(id)), falla, op)
-                        << int(id) << falla << op;
+                    QTest::addRow("%s, %s, %s", qPrintable(nombrePantalla(id)), falla, op) << int(id) << falla << op;
     }
     void fallas()
     {
@@ -213,7 +215,8 @@ private slots:
             QCOMPARE(bytes.left(130), tabla[1].bytes());
             QCOMPARE(bytes.mid(130, 130), tabla[2].bytes());
         }
-        QCOMPARE(TipoReg::desdeBytes(bytes.mid(130, 130)).campo(Campo::Nombre), QStringLiteral("B2") + QString(28, ' '));
+        QCOMPARE(TipoReg::desdeBytes(bytes.mid(130, 130)).campo(Campo::Nombre),
+                 QStringLiteral("B2") + QString(28, ' '));
     }
 
     // A file replaced behind the screen's back by a longer one: "Guardar Registro" writes its

@@ -66,10 +66,18 @@ private slots:
         QTest::addColumn<QString>("boton");
         QTest::addColumn<QString>("pantalla");
         QTest::addColumn<QString>("titulo");
-        QTest::newRow("NIVEL 1") << "Command1" << "NIVEL1" << "KORVA 4   NIVEL 1 CAPAC. FISICAS";
-        QTest::newRow("NIVEL 2") << "Command2" << "NIVEL2" << "KORVA 4   NIVEL 2 CAP. FISICAS";
-        QTest::newRow("NIVEL 3") << "Command3" << "NIVEL3" << "KORVA 4   NIVEL 3 CAP. FISICAS";
-        QTest::newRow("NIVEL 4") << "Command5" << "nivel4" << "KORVA 4   NIVEL4 CAP. FISICAS";
+        QTest::newRow("NIVEL 1") << "Command1"
+                                 << "NIVEL1"
+                                 << "KORVA 4   NIVEL 1 CAPAC. FISICAS";
+        QTest::newRow("NIVEL 2") << "Command2"
+                                 << "NIVEL2"
+                                 << "KORVA 4   NIVEL 2 CAP. FISICAS";
+        QTest::newRow("NIVEL 3") << "Command3"
+                                 << "NIVEL3"
+                                 << "KORVA 4   NIVEL 3 CAP. FISICAS";
+        QTest::newRow("NIVEL 4") << "Command5"
+                                 << "nivel4"
+                                 << "KORVA 4   NIVEL4 CAP. FISICAS";
     }
     void botonesDelMenu()
     {
@@ -132,16 +140,36 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QRect>("geo");
-        QTest::newRow("Command1") << "INICIO" << "Command1" << "CAPACIDADES FISICAS" << QRect(640, 312, 97, 33);
-        QTest::newRow("Command2") << "INICIO" << "Command2" << "FUNDAMENTOS" << QRect(640, 360, 97, 33);
-        QTest::newRow("Command4") << "INICIO" << "Command4" << "METODOLOGIA" << QRect(640, 416, 97, 33);
-        QTest::newRow("Command5") << "INICIO" << "Command5" << "FORMATO" << QRect(640, 464, 97, 33);
-        QTest::newRow("Command3") << "INICIO" << "Command3" << "SALIR" << QRect(640, 512, 97, 33);
-        QTest::newRow("Label4") << "INICIO" << "Label4" << "FUTBOL" << QRect(48 + 416, 24 + 344, 137, 33);
-        QTest::newRow("NIVEL 1") << "MENU" << "Command1" << "NIVEL 1" << QRect(216, 16, 81, 33);
-        QTest::newRow("NIVEL 4") << "MENU" << "Command5" << "NIVEL 4" << QRect(216, 136, 81, 33);
-        QTest::newRow("SALIR") << "MENU" << "Command4" << "SALIR" << QRect(216, 176, 81, 33);
-        QTest::newRow("Image1") << "MENU" << "Image1" << "" << QRect(56, 64, 140, 132);
+        QTest::newRow("Command1") << "INICIO"
+                                  << "Command1"
+                                  << "CAPACIDADES FISICAS" << QRect(640, 312, 97, 33);
+        QTest::newRow("Command2") << "INICIO"
+                                  << "Command2"
+                                  << "FUNDAMENTOS" << QRect(640, 360, 97, 33);
+        QTest::newRow("Command4") << "INICIO"
+                                  << "Command4"
+                                  << "METODOLOGIA" << QRect(640, 416, 97, 33);
+        QTest::newRow("Command5") << "INICIO"
+                                  << "Command5"
+                                  << "FORMATO" << QRect(640, 464, 97, 33);
+        QTest::newRow("Command3") << "INICIO"
+                                  << "Command3"
+                                  << "SALIR" << QRect(640, 512, 97, 33);
+        QTest::newRow("Label4") << "INICIO"
+                                << "Label4"
+                                << "FUTBOL" << QRect(48 + 416, 24 + 344, 137, 33);
+        QTest::newRow("NIVEL 1") << "MENU"
+                                 << "Command1"
+                                 << "NIVEL 1" << QRect(216, 16, 81, 33);
+        QTest::newRow("NIVEL 4") << "MENU"
+                                 << "Command5"
+                                 << "NIVEL 4" << QRect(216, 136, 81, 33);
+        QTest::newRow("SALIR") << "MENU"
+                               << "Command4"
+                               << "SALIR" << QRect(216, 176, 81, 33);
+        QTest::newRow("Image1") << "MENU"
+                                << "Image1"
+                                << "" << QRect(56, 64, 140, 132);
     }
     void disposicionDeInicioYMenu()
     {
@@ -235,11 +263,16 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("hora");
-        QTest::newRow("es_ES") << "es_ES" << "0:22:17";
-        QTest::newRow("es_MX") << "es_MX" << "";
-        QTest::newRow("de_DE") << "de_DE" << "00:22:17";
-        QTest::newRow("en_US") << "en_US" << "";
-        QTest::newRow("C") << "C" << "";
+        QTest::newRow("es_ES") << "es_ES"
+                               << "0:22:17";
+        QTest::newRow("es_MX") << "es_MX"
+                               << "";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "00:22:17";
+        QTest::newRow("en_US") << "en_US"
+                               << "";
+        QTest::newRow("C") << "C"
+                           << "";
     }
     void horaSinZona()
     {

@@ -199,8 +199,8 @@ private slots:
         };
         QVERIFY2(faltaEnOrden(p, enOrden).isEmpty(), qPrintable(faltaEnOrden(p, enOrden)));
         const QString todo = p.join(' ');
-        for (const char *dato : {"400 metros", "11 años", "60 metros", "mejor tiempo", "20 segundos", "90 grados",
-                                 "rodillas", "tobillos"})
+        for (const char *dato :
+             {"400 metros", "11 años", "60 metros", "mejor tiempo", "20 segundos", "90 grados", "rodillas", "tobillos"})
             QVERIFY2(todo.contains(QString::fromUtf8(dato)), dato);
     }
 
@@ -230,7 +230,8 @@ private slots:
         };
         QVERIFY2(faltaEnOrden(p, enOrden).isEmpty(), qPrintable(faltaEnOrden(p, enOrden)));
         const QString todo = p.join(' ');
-        for (const char *dato : {"8 a 15 años", "10 lanzamientos", "40 cm", "10 m", "15 m", "10 pateos", "mejor tiempo"})
+        for (const char *dato :
+             {"8 a 15 años", "10 lanzamientos", "40 cm", "10 m", "15 m", "10 pateos", "mejor tiempo"})
             QVERIFY2(todo.contains(QString::fromUtf8(dato)), dato);
     }
 
@@ -265,14 +266,16 @@ private slots:
         const Rtf d = documento("Formato-fundamentos-tecnicos.rtf");
         const QStringList p = tiras(d.parrafos);
         QVERIFY(p.contains(QString::fromUtf8("FORMATO KORVA 5 FUNDAMENTOS TÉCNICOS")));
-        const auto linea = std::find_if(p.begin(), p.end(), [](const QString &l) { return l.startsWith("EQUIPO ___"); });
+        const auto linea =
+            std::find_if(p.begin(), p.end(), [](const QString &l) { return l.startsWith("EQUIPO ___"); });
         QVERIFY(linea != p.end());
         QVERIFY(linea->contains(QRegularExpression("FECHA _{3,}")));
         QCOMPARE(d.tablas.size(), 1);
         const auto &tabla = d.tablas[0];
         QCOMPARE(tabla.size(), 30);
-        QCOMPARE(tiras(tabla[0]), (QStringList{"NOMBRE", "EDAD", QString::fromUtf8("CONDUCCIÓN INTER EXTER"),
-                                               QString::fromUtf8("RECEPCIÓN PECH,MUS,PIE"), "TIRO INT.EXT.FRON"}));
+        QCOMPARE(tiras(tabla[0]),
+                 (QStringList{"NOMBRE", "EDAD", QString::fromUtf8("CONDUCCIÓN INTER EXTER"),
+                              QString::fromUtf8("RECEPCIÓN PECH,MUS,PIE"), "TIRO INT.EXT.FRON"}));
         QVERIFY(filasVacias(tabla, 1, 10));
     }
 };

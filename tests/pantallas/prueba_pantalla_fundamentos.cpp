@@ -169,8 +169,9 @@ private slots:
         P::pulsar(f, "Command2");
         QCOMPARE(p.escritorio.impresas.size(), 1);
         const QImage hoja = p.escritorio.impresas[0];
-        const QStringList ocultos{"Frame1",  "Label9",      "Label10",  "cmdGuardarReg", "cmdRegAnterior", "cmdRegSiguiente",
-                                  "cmdRegresar", "cmdSalir", "Command1", "Command3",      "Command2"};
+        const QStringList ocultos{"Frame1",         "Label9",          "Label10",     "cmdGuardarReg",
+                                  "cmdRegAnterior", "cmdRegSiguiente", "cmdRegresar", "cmdSalir",
+                                  "Command1",       "Command3",        "Command2"};
         for (const QString &o : ocultos) {
             QWidget *w = f->findChild<QWidget *>(o);
             QVERIFY(w->isVisible());
@@ -188,7 +189,7 @@ private slots:
         for (int x = nombre.left(); x <= nombre.right(); ++x)
             for (int y = nombre.top(); y <= nombre.bottom(); ++y)
                 tinta += hoja.pixelColor(x, y).lightness() < 80;
-        QVERIFY(tinta > 30);  // "LUIS" is printed
+        QVERIFY(tinta > 30);                                     // "LUIS" is printed
         QCOMPARE(hoja.pixelColor(432, 300), QColor(0, 0, 192));  // the results box starts at x 432
         QCOMPARE(f->grab().toImage(), antes);
     }

@@ -6,7 +6,7 @@ using P = ProgramaDePrueba;
 
 namespace {
 
-const char *const CajasNivel[] = {"txtNombre", "txtedad", "txtresistencia", "txtvelocidad",
+const char *const CajasNivel[] = {"txtNombre",     "txtedad",        "txtresistencia", "txtvelocidad",
                                   "txtlagartijas", "txtabdominales", "txtsentadillas"};
 
 void teclear(QWidget *w, const QStringList &valores)
@@ -77,10 +77,12 @@ private slots:
         QTest::addColumn<QString>("valor");
         QTest::addColumn<QStringList>("esperados");
         QTest::newRow("resistencia en el hueco del nivel 1")
-            << 1 << "txtresistencia" << "2.105" << QStringList{"", "100", "100", "", "", "I", "", ""};
-        QTest::newRow("velocidad no numerica")
-            << 1 << "txtvelocidad" << "abc" << QStringList{"75", "", "", "", "II", "", "", ""};
-        QTest::newRow("resistencia vacia") << 3 << "txtresistencia" << "" << QStringList{"", "", "", "", "", "", "", ""};
+            << 1 << "txtresistencia"
+            << "2.105" << QStringList{"", "100", "100", "", "", "I", "", ""};
+        QTest::newRow("velocidad no numerica") << 1 << "txtvelocidad"
+                                               << "abc" << QStringList{"75", "", "", "", "II", "", "", ""};
+        QTest::newRow("resistencia vacia") << 3 << "txtresistencia"
+                                           << "" << QStringList{"", "", "", "", "", "", "", ""};
     }
     void segundaCorridaNoHereda()
     {
@@ -144,7 +146,8 @@ private slots:
     {
         P p;
         Pantalla *n2 = abrirNivel(p, IdPantalla::NIVEL2);
-        for (const char *b : {"cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente"})
+        for (const char *b :
+             {"cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente", "cmdRegAnterior", "cmdRegSiguiente"})
             P::pulsar(n2, b);
         QLineEdit *nombre = P::texto(n2, "txtNombre");
         QCOMPARE(nombre->text(), QString());
@@ -164,13 +167,18 @@ private slots:
         QTest::addColumn<int>("pantalla");
         QTest::addColumn<QString>("caja");
         QTest::addColumn<QString>("nombre");
-        const QStringList nivel{"Nombre", "Edad", "Resistencia", "Velocidad", "Lagartijas", "Abdominales", "Sentadillas"};
+        const QStringList nivel{"Nombre",     "Edad",        "Resistencia", "Velocidad",
+                                "Lagartijas", "Abdominales", "Sentadillas"};
         for (int i = 0; i < nivel.size(); ++i)
             QTest::addRow("NIVEL3 %s", CajasNivel[i]) << int(IdPantalla::NIVEL3) << CajasNivel[i] << nivel[i];
-        QTest::newRow("fundamentos nombre") << int(IdPantalla::fundamento) << "txtNombre" << "Nombre";
-        QTest::newRow("fundamentos pecho") << int(IdPantalla::fundamento) << "txtrepecho" << "Recepcion PECHO";
-        QTest::newRow("fundamentos tiro frontal") << int(IdPantalla::fundamento) << "txttirofrontal" << "Tiro FRONTAL";
-        QTest::newRow("acceso") << int(IdPantalla::SECRETO) << "Text1" << "USUARIO";
+        QTest::newRow("fundamentos nombre") << int(IdPantalla::fundamento) << "txtNombre"
+                                            << "Nombre";
+        QTest::newRow("fundamentos pecho") << int(IdPantalla::fundamento) << "txtrepecho"
+                                           << "Recepcion PECHO";
+        QTest::newRow("fundamentos tiro frontal") << int(IdPantalla::fundamento) << "txttirofrontal"
+                                                  << "Tiro FRONTAL";
+        QTest::newRow("acceso") << int(IdPantalla::SECRETO) << "Text1"
+                                << "USUARIO";
     }
     void nombresParaLectorDePantalla()
     {
@@ -331,11 +339,11 @@ private slots:
             QWidget *w = n2->findChild<QWidget *>(oculto);
             QVERIFY2(esBlanco(hoja, w->geometry().center()), oculto);
         }
-        QVERIFY(esBlanco(hoja, QPoint(30, 470)));   // inside Frame1
-        QVERIFY(esBlanco(hoja, QPoint(300, 10)));   // the window's background
+        QVERIFY(esBlanco(hoja, QPoint(30, 470)));  // inside Frame1
+        QVERIFY(esBlanco(hoja, QPoint(300, 10)));  // the window's background
         // the title, the lines and the results are there
-        QCOMPARE(hoja.pixelColor(24, 300), QColor(0, 0, 0));        // Line17
-        QCOMPARE(hoja.pixelColor(700, 184), QColor(0, 0, 192));     // Line2
+        QCOMPARE(hoja.pixelColor(24, 300), QColor(0, 0, 0));     // Line17
+        QCOMPARE(hoja.pixelColor(700, 184), QColor(0, 0, 192));  // Line2
         int oscuros = 0;
         const QRect titulo = P::etiqueta(n2, "Label8")->geometry();
         for (int x = titulo.left(); x < titulo.right(); ++x)
@@ -387,18 +395,30 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QPoint>("pos");
-        QTest::newRow("1 Label27") << 1 << "Label27" << "NIVEL 1 (8-9años)" << QPoint(240, 40);
-        QTest::newRow("2 Label27") << 2 << "Label27" << "NIVEL 2 (10-11 años)" << QPoint(240, 48);
-        QTest::newRow("3 Label27") << 3 << "Label27" << "NIVEL 3 (12-14 años)" << QPoint(240, 48);
-        QTest::newRow("4 Label27") << 4 << "Label27" << "NIVEL 4 (15-17 años)" << QPoint(256, 56);
-        QTest::newRow("1 Label8") << 1 << "Label8" << "KORVA 4  CAP.  FISICAS" << QPoint(200, 8);
-        QTest::newRow("4 Label8") << 4 << "Label8" << "KORVA 4 CAP.FISICAS" << QPoint(244, 16);
-        QTest::newRow("1 Label10") << 1 << "Label10" << "REGISTRO Nº" << QPoint(16, 32);
-        QTest::newRow("2 Image2") << 2 << "Image2" << "" << QPoint(616, 32);
-        QTest::newRow("1 Image2") << 1 << "Image2" << "" << QPoint(624, 24);
-        QTest::newRow("3 Label28") << 3 << "Label28" << "" << QPoint(664, 72);
-        QTest::newRow("Procesar") << 1 << "Command3" << "Procesar Datos" << QPoint(480, 480);
-        QTest::newRow("Salir") << 2 << "cmdSalir" << "Salir" << QPoint(672, 480);
+        QTest::newRow("1 Label27") << 1 << "Label27"
+                                   << "NIVEL 1 (8-9años)" << QPoint(240, 40);
+        QTest::newRow("2 Label27") << 2 << "Label27"
+                                   << "NIVEL 2 (10-11 años)" << QPoint(240, 48);
+        QTest::newRow("3 Label27") << 3 << "Label27"
+                                   << "NIVEL 3 (12-14 años)" << QPoint(240, 48);
+        QTest::newRow("4 Label27") << 4 << "Label27"
+                                   << "NIVEL 4 (15-17 años)" << QPoint(256, 56);
+        QTest::newRow("1 Label8") << 1 << "Label8"
+                                  << "KORVA 4  CAP.  FISICAS" << QPoint(200, 8);
+        QTest::newRow("4 Label8") << 4 << "Label8"
+                                  << "KORVA 4 CAP.FISICAS" << QPoint(244, 16);
+        QTest::newRow("1 Label10") << 1 << "Label10"
+                                   << "REGISTRO Nº" << QPoint(16, 32);
+        QTest::newRow("2 Image2") << 2 << "Image2"
+                                  << "" << QPoint(616, 32);
+        QTest::newRow("1 Image2") << 1 << "Image2"
+                                  << "" << QPoint(624, 24);
+        QTest::newRow("3 Label28") << 3 << "Label28"
+                                   << "" << QPoint(664, 72);
+        QTest::newRow("Procesar") << 1 << "Command3"
+                                  << "Procesar Datos" << QPoint(480, 480);
+        QTest::newRow("Salir") << 2 << "cmdSalir"
+                               << "Salir" << QPoint(672, 480);
     }
     void disposicion()
     {
@@ -426,10 +446,10 @@ private slots:
         P p;
         Pantalla *n = abrirNivel(p, IdPantalla::NIVEL1);
         const QStringList orden = P::cadenaDeFoco(n, "txtNombre", 15);
-        QCOMPARE(orden, (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
-                                     "txtabdominales", "txtsentadillas", "cmdGuardarReg", "cmdRegSiguiente",
-                                     "cmdRegAnterior", "cmdRegresar", "cmdSalir", "Command1", "Command3",
-                                     "Command2"}));
+        QCOMPARE(orden,
+                 (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
+                              "txtabdominales", "txtsentadillas", "cmdGuardarReg", "cmdRegSiguiente", "cmdRegAnterior",
+                              "cmdRegresar", "cmdSalir", "Command1", "Command3", "Command2"}));
     }
 };
 

@@ -64,9 +64,10 @@ private slots:
                 rtf << copia;
             }
             QProcess lo;
-            lo.start(soffice, QStringList{"-env:UserInstallation=file://" + m_dir.filePath("perfil"), "--headless",
-                                          "--convert-to", "pdf", "--outdir", m_dir.filePath(p.carpeta)}
-                                  + rtf);
+            lo.start(soffice,
+                     QStringList{"-env:UserInstallation=file://" + m_dir.filePath("perfil"), "--headless",
+                                 "--convert-to", "pdf", "--outdir", m_dir.filePath(p.carpeta)}
+                         + rtf);
             QVERIFY(lo.waitForFinished(180000));
             QCOMPARE(lo.exitCode(), 0);
         }
@@ -81,7 +82,8 @@ private slots:
         QTest::addColumn<QString>("inicioDeUltima");  // what the last page starts with
 
         const QList<std::tuple<const char *, int, Pares, const char *>> documentos{
-            {"Metodologia-capacidades-fisicas", 1,
+            {"Metodologia-capacidades-fisicas",
+             1,
              {{"METODOLOGÍA", "CAPACIDADES FÍSICAS"},
               {"PRUEBA DE RESISTENCIA", "La prueba consiste en recorrer 400"},
               {"PRUEBA DE VELOCIDAD", "La prueba consiste en recorrer 60"},
@@ -90,7 +92,8 @@ private slots:
               {"ABDOMINALES:", "Se realizan sobre una superficie"},
               {"SENTADILLAS:", "El atleta se coloca de pie"}},
              "METODOLOGÍA"},
-            {"Metodologia-fundamentos", 1,
+            {"Metodologia-fundamentos",
+             1,
              {{"PRUEBAS DE CONDUCCIÓN:", "Estas pruebas se aplican"},
               {"PRUEBAS DE RECEPCIÓN:", "Estas pruebas se aplican"},
               {"PRUEBAS DE PATEO:", "Estas pruebas se aplican"},
@@ -98,7 +101,9 @@ private slots:
              "METODOLOGIA TEST FÚTBOL"},
             // the title on top of the page of its fill-in lines and the second table
             {"Formato-capacidades-fisicas", 2, {{"FORMATO KORVA1", "PROF. EDUCACIÓN FÍSICA"}}, "FORMATO KORVA1"},
-            {"Formato-fundamentos-tecnicos", 1, {{"FORMATO KORVA 5 FUNDAMENTOS TÉCNICOS", "EQUIPO"}},
+            {"Formato-fundamentos-tecnicos",
+             1,
+             {{"FORMATO KORVA 5 FUNDAMENTOS TÉCNICOS", "EQUIPO"}},
              "FORMATO KORVA 5 FUNDAMENTOS TÉCNICOS"},
         };
         for (const char *papel : {"A4", "Carta"})
@@ -117,7 +122,8 @@ private slots:
         const QStringList textos = this->paginas(m_dir.filePath(papel + '/' + documento + ".pdf"));
         QCOMPARE(textos.size(), paginas);
         for (int i = 0; i < textos.size(); ++i)
-            QVERIFY2(!textos[i].trimmed().isEmpty(), qPrintable(QStringLiteral("la página %1 está en blanco").arg(i + 1)));
+            QVERIFY2(!textos[i].trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("la página %1 está en blanco").arg(i + 1)));
         QVERIFY2(textos.last().trimmed().startsWith(inicioDeUltima), qPrintable(textos.last().left(200)));
         const auto pagina = [&](const QString &t) {
             for (int i = 0; i < textos.size(); ++i)

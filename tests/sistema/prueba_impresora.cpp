@@ -36,21 +36,20 @@ class PruebaImpresora : public QObject
 
     QString m_cups;
 
-    QStringList trabajos() const
-    {
-        return QDir(m_cups + "/spool").entryList({"d*"}, QDir::Files, QDir::Name);
-    }
+    QStringList trabajos() const { return QDir(m_cups + "/spool").entryList({"d*"}, QDir::Files, QDir::Name); }
 
     // The one job the queue received since, once it is there; empty when none came.
     QString trabajoNuevo(const QStringList &antes) const
     {
         QStringList nuevos;
-        const bool llego = QTest::qWaitFor([&] {
-            nuevos = trabajos();
-            for (const QString &t : antes)
-                nuevos.removeAll(t);
-            return !nuevos.isEmpty();
-        }, 30000);
+        const bool llego = QTest::qWaitFor(
+            [&] {
+                nuevos = trabajos();
+                for (const QString &t : antes)
+                    nuevos.removeAll(t);
+                return !nuevos.isEmpty();
+            },
+            30000);
         return llego && nuevos.size() == 1 ? m_cups + "/spool/" + nuevos[0] : QString();
     }
 
@@ -62,7 +61,8 @@ private slots:
             QSKIP("sin impresora de prueba: KORVA_CUPS no está definida (se corre con ctest)");
         QFile razon(m_cups + "/no-disponible");
         if (razon.open(QIODevice::ReadOnly))
-            QSKIP(qPrintable(QStringLiteral("sin impresora de prueba: ") + QString::fromUtf8(razon.readAll()).trimmed()));
+            QSKIP(
+                qPrintable(QStringLiteral("sin impresora de prueba: ") + QString::fromUtf8(razon.readAll()).trimmed()));
     }
 
     void imprimeLaHojaEnUnaPagina()
@@ -74,8 +74,8 @@ private slots:
         p.escritorio.impresoraReal = true;
         P::pulsar(p.iniciarHastaInicio(), "Command1");
         Pantalla *n2 = p.mostrar(IdPantalla::NIVEL2);
-        const char *cajas[] = {"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
-                               "txtabdominales", "txtsentadillas"};
+        const char *cajas[] = {"txtNombre",     "txtedad",        "txtresistencia", "txtvelocidad",
+                               "txtlagartijas", "txtabdominales", "txtsentadillas"};
         const QStringList valores{"ANA", "10", "1.25", "8.5", "25", "26", "27"};
         for (int i = 0; i < 7; ++i)
             P::texto(n2, cajas[i])->setText(valores[i]);
@@ -107,7 +107,9 @@ private slots:
         qsizetype desde = 0;
         for (const char *t : {"ANA", "EVALUACION INDIVIDUAL", "RESISTENCIA", "VELOCIDAD", "FUERZA", "NIVEL"}) {
             const qsizetype en = texto.indexOf(QString::fromUtf8(t), desde);
-            QVERIFY2(en >= 0, qPrintable(QStringLiteral("falta «%1» después de la posición %2 en:\n%3").arg(t).arg(desde).arg(texto)));
+            QVERIFY2(en >= 0,
+                     qPrintable(
+                         QStringLiteral("falta «%1» después de la posición %2 en:\n%3").arg(t).arg(desde).arg(texto)));
             desde = en + 1;
         }
         for (const char *oculto : {"Guardar Registro", "IMPRIMIR", "Procesar", "Salir", "Opciones", "REGISTRO"})
@@ -202,7 +204,8 @@ private slots:
         QVERIFY2(!trabajo.isEmpty(), "la cola no recibió un trabajo nuevo");
         QCOMPARE(salida("pdfinfo", {trabajo}).contains(QRegularExpression("Pages:\\s+12\\n")), true);
         for (int pagina : {1, 12}) {
-            const QString t = salida("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), trabajo, "-"});
+            const QString t =
+                salida("pdftotext", {"-f", QString::number(pagina), "-l", QString::number(pagina), trabajo, "-"});
             QVERIFY2(t.contains(QStringLiteral("Hoja Núñez %1").arg(pagina)), qPrintable(t.left(200)));
             QVERIFY(t.contains(QStringLiteral("EVALUACION INDIVIDUAL")));
         }

@@ -76,8 +76,9 @@ bool hayUsuarioNormal()
 // A folder that a normal user may enter, whatever the test runs as.
 void abrirATodos(const QString &carpeta)
 {
-    QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                       | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(carpeta,
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                              | QFile::ReadOther | QFile::ExeOther);
 }
 
 }  // namespace
@@ -141,7 +142,8 @@ private slots:
             QCOMPARE(e.estado, Equipo::Estado::Leido);
             for (const Atleta &a : e.atletas) {
                 const QString digito = a.datos[0].startsWith('A') ? QStringLiteral("1") : QStringLiteral("2");
-                if (a.datos[0] != QString(30, a.datos[0][0]) || a.datos.mid(1) != QStringList(6, QString(10, digito[0])))
+                if (a.datos[0] != QString(30, a.datos[0][0])
+                    || a.datos.mid(1) != QStringList(6, QString(10, digito[0])))
                     ++rotas;
             }
             ++lecturas;
@@ -213,8 +215,8 @@ private slots:
             QVERIFY(QDir(carpeta.path()).mkdir("korva4.lock"));
         } else {
             const QByteArray contenido = caso == "vacio" ? QByteArray()
-                : caso == "basura"                     ? QByteArray("\x89\x00\xff garbage \x01", 14)
-                                                       : QByteArray("4242\nkorva4\notra-maquina\n");
+                : caso == "basura"                       ? QByteArray("\x89\x00\xff garbage \x01", 14)
+                                                         : QByteArray("4242\nkorva4\notra-maquina\n");
             QVERIFY(escribirArchivo(cerrojo, contenido));
             QFile f(cerrojo);
             QVERIFY(f.open(QIODevice::ReadWrite));

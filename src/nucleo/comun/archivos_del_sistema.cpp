@@ -120,8 +120,8 @@ bool esInvisible(QChar c)
     // zero-width spaces and joiners, the byte order mark, and the marks and overrides of
     // direction, which make a name read otherwise than it sorts
     const char16_t u = c.unicode();
-    return (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2060 && u <= 0x2069)
-        || u == 0xFEFF || u == 0x061C;
+    return (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2060 && u <= 0x2069) || u == 0xFEFF
+        || u == 0x061C;
 }
 
 int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsigned modo)

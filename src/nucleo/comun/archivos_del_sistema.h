@@ -51,8 +51,8 @@ unsigned permisosNuevos(unsigned base);
 bool esInvisible(QChar c);
 
 // A text as part of a file's or folder's name that any file system accepts: composed (NFC),
-// without invisible characters, its blanks folded, slashes, colons, wildcards and control characters as "-", a double quote as a
-// single one, no dot or blank at either end.
+// without invisible characters, its blanks folded, slashes, colons, wildcards and control characters as "-", a double
+// quote as a single one, no dot or blank at either end.
 QString comoNombreDeArchivo(const QString &texto);
 
 // Flushes a folder's entries to disk (after a rename into it).

@@ -12,8 +12,7 @@ struct Nada {};
 // The outcome of an operation that can fail on the system's side (a file, the printer,
 // the desktop). A success may carry a value; a failure carries the system's own reason,
 // for the message to the user. Dropping one unread is a compile warning.
-template <typename T>
-class [[nodiscard]] ResultadoDe
+template <typename T> class [[nodiscard]] ResultadoDe
 {
 public:
     ResultadoDe() = default;
@@ -32,11 +31,7 @@ public:
         return r;
     }
     // A failure of another kind of result, its reason kept.
-    template <typename U>
-    static ResultadoDe falla(const ResultadoDe<U> &otra)
-    {
-        return falla(otra.razon());
-    }
+    template <typename U> static ResultadoDe falla(const ResultadoDe<U> &otra) { return falla(otra.razon()); }
 
     bool ok() const { return m_ok; }
     explicit operator bool() const { return m_ok; }

@@ -70,7 +70,8 @@ EscrituraDeRegistros::~EscrituraDeRegistros()
 void EscrituraDeRegistros::quitarRestos() const
 {
     // Only names that this writer makes: ".nivel2.dat.k3j9x1.tmp" beside "nivel2.dat".
-    const QStringList ocultos = QDir(m_carpeta).entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList ocultos =
+        QDir(m_carpeta).entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &nombre : ocultos)
         for (const DefArchivo &d : DefArchivos)
             if (esNombreAlLado(nombre, QString::fromLatin1(d.archivo)))
@@ -143,7 +144,8 @@ int EscrituraDeRegistros::cambios() const
 Resultado EscrituraDeRegistros::comprobar(const Archivo &a) const
 {
     const auto falla = [&](const QString &razon) {
-        return Resultado::falla(QStringLiteral("no se puede cambiar «%1»: %2; no se cambió nada").arg(nativa(a.ruta), razon));
+        return Resultado::falla(
+            QStringLiteral("no se puede cambiar «%1»: %2; no se cambió nada").arg(nativa(a.ruta), razon));
     };
     if (!a.existia)
         return Resultado::exito();
@@ -181,9 +183,10 @@ Resultado EscrituraDeRegistros::preparar()
     if (conDisco) {
         const qint64 libres = qint64(disco.f_bavail) * qint64(disco.f_frsize);
         if (libres < hacenFalta)
-            return Resultado::falla(QStringLiteral("no queda espacio en el disco de «%1»: hacen falta %2 y quedan %3; no "
-                                                   "se cambió nada")
-                                        .arg(nativa(m_carpeta), tamanoEnPalabras(hacenFalta), tamanoEnPalabras(libres)));
+            return Resultado::falla(
+                QStringLiteral("no queda espacio en el disco de «%1»: hacen falta %2 y quedan %3; no "
+                               "se cambió nada")
+                    .arg(nativa(m_carpeta), tamanoEnPalabras(hacenFalta), tamanoEnPalabras(libres)));
     }
     for (Archivo &a : m_archivos) {
         if (a.nuevos == a.antes && a.existia)
@@ -227,7 +230,8 @@ Resultado EscrituraDeRegistros::aplicar()
             continue;
         }
         // A late failure: what was already renamed gets its old bytes back.
-        const QString razon = QStringLiteral("no se pudo poner en su lugar «%1»: %2").arg(nativa(a.ruta), razonDelSistema());
+        const QString razon =
+            QStringLiteral("no se pudo poner en su lugar «%1»: %2").arg(nativa(a.ruta), razonDelSistema());
         QStringList devueltos, perdidos;
         for (auto p = puestos.rbegin(); p != puestos.rend(); ++p) {
             Archivo &b = **p;

@@ -53,8 +53,8 @@ std::vector<AtletaImportado> leerLista(const QString &texto)
             continue;
         if (primera) {
             primera = false;
-            static const QStringList titulos{QStringLiteral("nombre"), QStringLiteral("nombres"),
-                                             QStringLiteral("atleta"), QStringLiteral("atletas"),
+            static const QStringList titulos{QStringLiteral("nombre"),  QStringLiteral("nombres"),
+                                             QStringLiteral("atleta"),  QStringLiteral("atletas"),
                                              QStringLiteral("jugador"), QStringLiteral("nombre y apellidos")};
             if (titulos.contains(claveDeNombre(c.value(0)).remove(QLatin1Char(':')))
                 || claveDeNombre(c.value(1)) == QLatin1String("edad"))

@@ -33,13 +33,13 @@ ResultadoDe<QString> leerArchivoDeLista(const QString &ruta);
 struct PlanDeImportacion {
     struct Fila {
         AtletaImportado atleta;
-        QString guardado;   // the name as the record will hold it (composed, Windows-1252, 30 characters)
-        int registro = 0;   // the slot it takes; 0 when skipped
-        bool yaEsta = false;  // a name already in the file: skipped
-        bool cortado = false; // stored otherwise than given
+        QString guardado;      // the name as the record will hold it (composed, Windows-1252, 30 characters)
+        int registro = 0;      // the slot it takes; 0 when skipped
+        bool yaEsta = false;   // a name already in the file: skipped
+        bool cortado = false;  // stored otherwise than given
     };
     std::vector<Fila> filas;
-    int libres = 0;     // empty slots (blank name) in the file
+    int libres = 0;  // empty slots (blank name) in the file
     int aImportar = 0;
     bool cabe() const { return aImportar <= libres; }
 };

@@ -35,8 +35,8 @@ ResultadoDe<QString> nuevaEvaluacion(const QString &carpeta, const QString &etiq
         return R::falla(r);
     const ResultadoDe<QString> guardada = guardarEvaluacion(escritura.carpeta(), etiqueta);
     if (!guardada)
-        return R::falla(QStringLiteral("no se pudo guardar la evaluación actual (%1); no se cambió nada")
-                            .arg(guardada.razon()));
+        return R::falla(
+            QStringLiteral("no se pudo guardar la evaluación actual (%1); no se cambió nada").arg(guardada.razon()));
     if (const Resultado r = escritura.aplicar(); !r) {
         // Nothing changed: the evaluation saved for this action goes too.
         if (escritura.todoComoAntes())

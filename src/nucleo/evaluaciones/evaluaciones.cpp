@@ -52,7 +52,8 @@ Resultado copiarEn(const QString &ruta, const QByteArray &bytes)
     if (!leido)
         return Resultado::falla(leido);
     if (leido.valor() != bytes)
-        return Resultado::falla(QStringLiteral("la copia de «%1» no es igual al original").arg(QFileInfo(ruta).fileName()));
+        return Resultado::falla(
+            QStringLiteral("la copia de «%1» no es igual al original").arg(QFileInfo(ruta).fileName()));
     return Resultado::exito();
 }
 
@@ -112,7 +113,8 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
             continue;
         const ResultadoDe<QByteArray> bytes = leerArchivoEntero(origen);
         if (!bytes)
-            return fallar(QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(origen), bytes.razon()));
+            return fallar(
+                QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(origen), bytes.razon()));
         if (const Resultado r = copiarEn(QDir(obra).filePath(QString::fromLatin1(d.archivo)), bytes.valor()); !r)
             return fallar(r.razon());
     }
@@ -209,10 +211,11 @@ ResultadoDe<QString> buscarEvaluacion(const QString &carpeta, const QString &tex
                                        "por su nombre entero")
                             .arg(conEsaEtiqueta.size())
                             .arg(texto, conEsaEtiqueta.join(QStringLiteral(", "))));
-    return R::falla(guardadas.isEmpty()
-                        ? QStringLiteral("no hay ninguna evaluación guardada «%1»: todavía no se guardó ninguna").arg(texto)
-                        : QStringLiteral("no hay ninguna evaluación guardada «%1»; las guardadas son: %2")
-                              .arg(texto, guardadas.join(QStringLiteral(", "))));
+    return R::falla(
+        guardadas.isEmpty()
+            ? QStringLiteral("no hay ninguna evaluación guardada «%1»: todavía no se guardó ninguna").arg(texto)
+            : QStringLiteral("no hay ninguna evaluación guardada «%1»; las guardadas son: %2")
+                  .arg(texto, guardadas.join(QStringLiteral(", "))));
 }
 
 }  // namespace korva

@@ -88,7 +88,8 @@ std::array<std::optional<double>, 4> cambiosMedios(const Comparacion &c, const E
             continue;
         const Atleta &entonces = c.antes.atletas[std::size_t(c.cambios[i].antes)];
         for (int k = 0; k < 4; ++k)
-            if (const auto d = cambioDe(entonces.porcentajes[std::size_t(k)], ahora.atletas[i].porcentajes[std::size_t(k)])) {
+            if (const auto d =
+                    cambioDe(entonces.porcentajes[std::size_t(k)], ahora.atletas[i].porcentajes[std::size_t(k)])) {
                 sumas[std::size_t(k)] += *d;
                 ++cuantos[std::size_t(k)];
             }

@@ -19,10 +19,10 @@ struct Comparacion {
         int antes = -1;  // the athlete's index in the saved team, when compared
     };
 
-    QString evaluacion;            // the saved evaluation's name
-    Equipo antes;                  // its team
-    std::vector<Cambio> cambios;   // one per athlete of now, in its order
-    std::vector<int> yaNoEstan;    // athletes of then who are not there now (indices in antes)
+    QString evaluacion;           // the saved evaluation's name
+    Equipo antes;                 // its team
+    std::vector<Cambio> cambios;  // one per athlete of now, in its order
+    std::vector<int> yaNoEstan;   // athletes of then who are not there now (indices in antes)
 };
 
 // A name as athletes are matched: composed, its case ignored, the blanks around it ignored.

@@ -114,8 +114,8 @@ Resultado equiposLeidos(const std::vector<const Equipo *> &equipos)
 {
     for (const Equipo *e : equipos)
         if (e->estado == Equipo::Estado::Ilegible)
-            return Resultado::falla(QStringLiteral("no se pudo leer el archivo «%1»: %2")
-                                        .arg(QDir::toNativeSeparators(e->ruta), e->razon));
+            return Resultado::falla(
+                QStringLiteral("no se pudo leer el archivo «%1»: %2").arg(QDir::toNativeSeparators(e->ruta), e->razon));
     return Resultado::exito();
 }
 

@@ -21,7 +21,7 @@ struct Atleta {
     int numero = 0;
     QStringList datos;
     TipoResultados resultados;
-    std::vector<std::optional<double>> valores;      // one per text of datos
+    std::vector<std::optional<double>> valores;          // one per text of datos
     std::array<std::optional<double>, 4> porcentajes{};  // Label11, Label12, Label13, Label19
 };
 

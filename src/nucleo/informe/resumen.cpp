@@ -43,9 +43,8 @@ QStringList textoResumen(const Equipo &equipo, const Resumen &resumen, const QLo
     const QStringList nombres = nombresDeMedias(equipo.archivo);
     QStringList medias;
     for (std::size_t i = 0; i < resumen.medias.size(); ++i)
-        medias << QStringLiteral("%1 %2").arg(nombres[int(i)],
-                                              resumen.medias[i] ? locale.toString(*resumen.medias[i], 'f', 1)
-                                                                : QStringLiteral("—"));
+        medias << QStringLiteral("%1 %2").arg(
+            nombres[int(i)], resumen.medias[i] ? locale.toString(*resumen.medias[i], 'f', 1) : QStringLiteral("—"));
     lineas << QStringLiteral("Media de los porcentajes: ") + medias.join(QStringLiteral(", "));
     return lineas;
 }
@@ -62,7 +61,6 @@ QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLoc
                                                         : QStringLiteral("—"));
     return QStringLiteral("Cambio medio desde «%1»: %2").arg(c.evaluacion, partes.join(QStringLiteral(", ")));
 }
-
 
 QStringList lineasDelResumen(const Equipo &equipo, const Comparacion *comparacion, const QLocale &locale)
 {

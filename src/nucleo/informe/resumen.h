@@ -26,7 +26,6 @@ QStringList textoResumen(const Equipo &equipo, const Resumen &resumen, const QLo
 QString textoCambiosMedios(const Comparacion &c, const Equipo &ahora, const QLocale &locale = QLocale());
 // The summary as the window and the printed report show it: textoResumen(), then the line of
 // the mean changes when there is a comparison.
-QStringList lineasDelResumen(const Equipo &equipo, const Comparacion *comparacion,
-                             const QLocale &locale = QLocale());
+QStringList lineasDelResumen(const Equipo &equipo, const Comparacion *comparacion, const QLocale &locale = QLocale());
 
 }  // namespace korva

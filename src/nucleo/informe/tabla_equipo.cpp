@@ -27,9 +27,9 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
     TablaEquipo t;
     t.columnas = columnasDatos(equipo.archivo) + columnasResultados(equipo.archivo);
     for (int i = 0; i < t.columnas.size(); ++i)
-        t.tipos.push_back(esColumnaDeGrado(equipo.archivo, i) ? TipoColumna::Grado
-                          : esColumnaNumerica(equipo.archivo, i) ? TipoColumna::Numero
-                                                                 : TipoColumna::Texto);
+        t.tipos.push_back(esColumnaDeGrado(equipo.archivo, i)        ? TipoColumna::Grado
+                              : esColumnaNumerica(equipo.archivo, i) ? TipoColumna::Numero
+                                                                     : TipoColumna::Texto);
     t.columnasPropias = int(t.columnas.size());
     for (const Atleta &a : equipo.atletas) {
         t.filas.push_back(celdas(a));
@@ -54,8 +54,8 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
     t.tipos.push_back(TipoColumna::Texto);
 
     // The comparison's cells of a row, as texts and as numbers.
-    const auto columnasDeCambio = [](const Atleta *antes, const Atleta *ahora, const QString &estado,
-                                     QStringList &f, std::vector<std::optional<double>> &n) {
+    const auto columnasDeCambio = [](const Atleta *antes, const Atleta *ahora, const QString &estado, QStringList &f,
+                                     std::vector<std::optional<double>> &n) {
         for (std::size_t k = 0; k < 4; ++k) {
             f << (antes ? antes->resultados[int(k)] : QString());
             n.push_back(antes ? antes->porcentajes[k] : std::nullopt);
@@ -64,19 +64,18 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
             n.push_back(d);
         }
         f << (antes ? antes->resultados.Label26 : QString());
-        f << (!estado.isEmpty() ? estado
-                                : antes && ahora ? comoEvoluciono(antes->resultados.Label26, ahora->resultados.Label26)
-                                                 : QString());
+        f << (!estado.isEmpty()    ? estado
+                  : antes && ahora ? comoEvoluciono(antes->resultados.Label26, ahora->resultados.Label26)
+                                   : QString());
         n.resize(n.size() + 2);
     };
     for (std::size_t i = 0; i < equipo.atletas.size(); ++i) {
         const Comparacion::Cambio cambio = i < c->cambios.size() ? c->cambios[i] : Comparacion::Cambio{};
-        const Atleta *antes = cambio.estado == Comparacion::Estado::Comparado
-            ? &c->antes.atletas[std::size_t(cambio.antes)]
-            : nullptr;
-        const QString estado = cambio.estado == Comparacion::Estado::Nuevo      ? evolucion::Nuevo
-                               : cambio.estado == Comparacion::Estado::Repetido ? evolucion::Repetido
-                                                                                : QString();
+        const Atleta *antes =
+            cambio.estado == Comparacion::Estado::Comparado ? &c->antes.atletas[std::size_t(cambio.antes)] : nullptr;
+        const QString estado = cambio.estado == Comparacion::Estado::Nuevo ? evolucion::Nuevo
+            : cambio.estado == Comparacion::Estado::Repetido               ? evolucion::Repetido
+                                                                           : QString();
         columnasDeCambio(antes, &equipo.atletas[i], estado, t.filas[i], t.numeros[i]);
     }
     for (int j : c->yaNoEstan) {

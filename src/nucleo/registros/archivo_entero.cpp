@@ -22,8 +22,7 @@ ResultadoDe<QByteArray> leerArchivoEntero(const QString &ruta)
     const int fd = abrirArchivoNormal(ruta, O_RDONLY, razon);
     if (fd < 0)
         return R::falla(razon);
-    while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {
-    }
+    while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {}
     R leido = leerDescriptorAcotado(fd, TamanoMaximoDeRegistros);
     ::close(fd);
     return leido;

@@ -20,8 +20,7 @@ class Cerrojo
 public:
     Cerrojo(int fd, int modo) : m_fd(fd)
     {
-        while (::flock(m_fd, modo) != 0 && errno == EINTR) {
-        }
+        while (::flock(m_fd, modo) != 0 && errno == EINTR) {}
     }
     ~Cerrojo() { ::flock(m_fd, LOCK_UN); }
     Cerrojo(const Cerrojo &) = delete;
@@ -114,8 +113,8 @@ Resultado ArchivoRegistros::escribirEn(qint64 posicion, const QByteArray &bytes)
     }
     qint64 escritos = 0;
     while (escritos < todo.size()) {
-        const ssize_t n = ::pwrite(m_fd, todo.constData() + escritos, size_t(todo.size() - escritos),
-                                   off_t(posicion + escritos));
+        const ssize_t n =
+            ::pwrite(m_fd, todo.constData() + escritos, size_t(todo.size() - escritos), off_t(posicion + escritos));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

@@ -4,8 +4,7 @@ namespace korva {
 
 LibroRegistros::LibroRegistros(QString archivo, const MapaCampos &mapa, FormularioRegistros &forma)
     : m_archivo(std::move(archivo)), m_mapa(mapa), m_forma(forma)
-{
-}
+{}
 
 Resultado LibroRegistros::cargar()
 {

@@ -16,8 +16,8 @@ public:
     virtual QString textoCampo(const char *control) const = 0;
     virtual void ponerTextoCampo(const char *control, const QString &texto) = 0;
     virtual void ponerNumeroRegistro(const QString &texto) = 0;  // Label9
-    virtual void limpiarResultados() = 0;                         // the eight result labels
-    virtual void enfocarNombre() = 0;                             // txtNombre
+    virtual void limpiarResultados() = 0;                        // the eight result labels
+    virtual void enfocarNombre() = 0;                            // txtNombre
 };
 
 // The records of one evaluation screen: its own table of 30 slots, the record on screen
@@ -63,8 +63,8 @@ private:
     const MapaCampos &m_mapa;
     FormularioRegistros &m_forma;
     TablaRegistros m_tabla;
-    bool m_leido = false;               // the table holds the file's records
-    QString m_bloqueo;                  // why the file must not be written, when it must not
+    bool m_leido = false;  // the table holds the file's records
+    QString m_bloqueo;     // why the file must not be written, when it must not
     std::function<Resultado()> m_permiso;
     std::bitset<RegistrosPorArchivo + 1> m_tocados;  // slots the screen stored into
 };

@@ -7,12 +7,9 @@ namespace korva {
 const MapaCampos &mapaNivel()
 {
     static const MapaCampos mapa{
-        {control::txtNombre, Campo::Nombre},
-        {control::txtedad, Campo::Edad},
-        {control::txtresistencia, Campo::Resistencia},
-        {control::txtvelocidad, Campo::Velocidad},
-        {control::txtlagartijas, Campo::Lagartijas},
-        {control::txtabdominales, Campo::Abdominales},
+        {control::txtNombre, Campo::Nombre},           {control::txtedad, Campo::Edad},
+        {control::txtresistencia, Campo::Resistencia}, {control::txtvelocidad, Campo::Velocidad},
+        {control::txtlagartijas, Campo::Lagartijas},   {control::txtabdominales, Campo::Abdominales},
         {control::txtsentadillas, Campo::Sentadillas},
     };
     return mapa;

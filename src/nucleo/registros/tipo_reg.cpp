@@ -72,14 +72,12 @@ QByteArray formaCercana(char32_t cp)
     }
     static const std::unique_ptr<icu::Transliterator> latin = [] {
         UErrorCode e = U_ZERO_ERROR;
-        std::unique_ptr<icu::Transliterator> t(
-            icu::Transliterator::createInstance("Any-Latin", UTRANS_FORWARD, e));
+        std::unique_ptr<icu::Transliterator> t(icu::Transliterator::createInstance("Any-Latin", UTRANS_FORWARD, e));
         return U_SUCCESS(e) ? std::move(t) : nullptr;
     }();
     static const std::unique_ptr<icu::Transliterator> ascii = [] {
         UErrorCode e = U_ZERO_ERROR;
-        std::unique_ptr<icu::Transliterator> t(
-            icu::Transliterator::createInstance("Latin-ASCII", UTRANS_FORWARD, e));
+        std::unique_ptr<icu::Transliterator> t(icu::Transliterator::createInstance("Latin-ASCII", UTRANS_FORWARD, e));
         return U_SUCCESS(e) ? std::move(t) : nullptr;
     }();
     for (const auto *paso : {latin.get(), ascii.get()}) {

@@ -106,7 +106,8 @@ void UnaCopia::tomar()
 
 Resultado UnaCopia::confirmar()
 {
-    struct stat ahora {}, tomada {};
+    struct stat ahora {
+    }, tomada{};
     const QByteArray ruta = QFile::encodeName(m_ruta);
     if (::stat(ruta.constData(), &ahora) != 0)
         return Resultado::falla(razonDelSistema());

@@ -53,7 +53,8 @@ void instalarAspecto()
     if (hecho)
         return;
     hecho = true;
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
     QApplication::setStyle(new EstiloKorva);
     QApplication::setFont(fuente({}));

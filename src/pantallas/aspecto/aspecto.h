@@ -9,10 +9,10 @@ namespace korva {
 
 // The program's colours.
 namespace color {
-inline const QColor fondo(255, 192, 128);    // evaluation screens, INICIO, MENU
-inline const QColor naranja(255, 128, 0);    // ordinary buttons
-inline const QColor rojo(255, 0, 0);         // exit buttons
-inline const QColor verde(0, 192, 0);        // "IMPRIMIR", "Guardar Registro" on fundamentals
+inline const QColor fondo(255, 192, 128);  // evaluation screens, INICIO, MENU
+inline const QColor naranja(255, 128, 0);  // ordinary buttons
+inline const QColor rojo(255, 0, 0);       // exit buttons
+inline const QColor verde(0, 192, 0);      // "IMPRIMIR", "Guardar Registro" on fundamentals
 inline const QColor azulClaro(128, 128, 255);
 inline const QColor azulOscuro(0, 0, 192);
 inline const QColor azul(0, 0, 255);
@@ -35,7 +35,7 @@ namespace letra {
 inline const Fuente Normal{8.25};               // buttons, small captions
 inline const Fuente NormalNegrita{8.25, true};  // sub-headings over boxes
 inline const Fuente Subtitulo{12, true};
-inline const Fuente Titulo{13.5, true};         // labels and boxes of the screens
+inline const Fuente Titulo{13.5, true};  // labels and boxes of the screens
 }  // namespace letra
 
 // A font whose size is set in pixels, point size x 96 / 72, so that the designed look

@@ -7,8 +7,7 @@
 
 namespace korva {
 
-Etiqueta::Etiqueta(const QString &texto, QWidget *padre, bool ajustada)
-    : QLabel(texto, padre), m_ajustada(ajustada)
+Etiqueta::Etiqueta(const QString &texto, QWidget *padre, bool ajustada) : QLabel(texto, padre), m_ajustada(ajustada)
 {
     setTextFormat(Qt::PlainText);
 }

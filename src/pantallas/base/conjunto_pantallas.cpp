@@ -6,8 +6,7 @@ namespace korva {
 
 ConjuntoPantallas::ConjuntoPantallas(Escritorio &escritorio, Fabrica fabrica, QString carpeta)
     : m_escritorio(escritorio), m_carpeta(std::move(carpeta)), m_fabrica(std::move(fabrica))
-{
-}
+{}
 
 ConjuntoPantallas::~ConjuntoPantallas()
 {

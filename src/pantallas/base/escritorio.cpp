@@ -18,8 +18,7 @@ void EscritorioReal::terminar()
 
 std::unique_ptr<QMessageBox> crearMensaje(QWidget *padre, const QString &texto)
 {
-    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KORVA 4"), texto, QMessageBox::Ok,
-                                         padre);
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KORVA 4"), texto, QMessageBox::Ok, padre);
 }
 
 void EscritorioReal::mensaje(QWidget *padre, const QString &texto)
@@ -116,7 +115,8 @@ Resultado EscritorioReal::imprimir(const Hoja &hoja)
 Resultado EscritorioReal::abrirDocumento(const QString &ruta)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)))
-        return Resultado::falla(QStringLiteral("No hay ningún programa en este equipo que abra este tipo de documento."));
+        return Resultado::falla(
+            QStringLiteral("No hay ningún programa en este equipo que abra este tipo de documento."));
     return Resultado::exito();
 }
 

@@ -46,10 +46,22 @@ struct DefControl {
     const char *dentro = nullptr;  // the container, when it is not the form itself
     QColor fondo{};                // background of an opaque label or a text box
 
-    DefControl conLetra(const Fuente &f) const { return cambiado([&](DefControl &d) { d.letra = f; }); }
-    DefControl conColor(const QColor &c) const { return cambiado([&](DefControl &d) { d.color = c; }); }
-    DefControl sobre(const QColor &c) const { return cambiado([&](DefControl &d) { d.fondo = c; }); }
-    DefControl en(const char *contenedor) const { return cambiado([&](DefControl &d) { d.dentro = contenedor; }); }
+    DefControl conLetra(const Fuente &f) const
+    {
+        return cambiado([&](DefControl &d) { d.letra = f; });
+    }
+    DefControl conColor(const QColor &c) const
+    {
+        return cambiado([&](DefControl &d) { d.color = c; });
+    }
+    DefControl sobre(const QColor &c) const
+    {
+        return cambiado([&](DefControl &d) { d.fondo = c; });
+    }
+    DefControl en(const char *contenedor) const
+    {
+        return cambiado([&](DefControl &d) { d.dentro = contenedor; });
+    }
     DefControl centrado(bool si = true) const { return con(Bandera::Centrado, si); }
     DefControl ajustado(bool si = true) const { return con(Bandera::Ajustado, si); }
     DefControl borde() const { return con(Bandera::Borde); }
@@ -58,11 +70,13 @@ struct DefControl {
     DefControl partido() const { return con(Bandera::Partido); }
     DefControl clave() const { return con(Bandera::Clave); }
     // A text box's name for a screen reader: the caption of the label beside it.
-    DefControl leida(const QString &nombre) const { return cambiado([&](DefControl &d) { d.texto = nombre; }); }
+    DefControl leida(const QString &nombre) const
+    {
+        return cambiado([&](DefControl &d) { d.texto = nombre; });
+    }
 
 private:
-    template <typename F>
-    DefControl cambiado(F &&cambio) const
+    template <typename F> DefControl cambiado(F &&cambio) const
     {
         DefControl d = *this;
         cambio(d);
@@ -103,8 +117,7 @@ Controles construirFormulario(QWidget *forma, const std::vector<DefLinea> &linea
 // A control of a form by its name and kind. A name that the form lacks, or a control of
 // another kind, is a fault of the program: it stops at once, in every build.
 QWidget *buscarControl(const Controles &controles, const char *nombre, const QMetaObject &tipo);
-template <typename T>
-T *buscar(const Controles &controles, const char *nombre)
+template <typename T> T *buscar(const Controles &controles, const char *nombre)
 {
     return static_cast<T *>(buscarControl(controles, nombre, T::staticMetaObject));
 }

@@ -66,8 +66,9 @@ void IconoDocumento::abrir()
     const ResultadoDe<QString> copia = copiarDocumento(m_recurso);
     const Resultado r = copia ? m_escritorio.abrirDocumento(copia.valor()) : Resultado::falla(copia);
     if (!r)
-        m_escritorio.mensaje(window(), QStringLiteral("No se pudo abrir el documento «%1».\nMotivo: %2")
-                                           .arg(QFileInfo(m_recurso).completeBaseName(), r.razon()));
+        m_escritorio.mensaje(window(),
+                             QStringLiteral("No se pudo abrir el documento «%1».\nMotivo: %2")
+                                 .arg(QFileInfo(m_recurso).completeBaseName(), r.razon()));
 }
 
 void IconoDocumento::paintEvent(QPaintEvent *)

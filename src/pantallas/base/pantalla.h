@@ -34,11 +34,7 @@ public:
     IdPantalla id() const { return m_id; }
 
     // A control of this screen by its name and kind; see buscar().
-    template <typename T>
-    T *control(const char *nombre) const
-    {
-        return buscar<T>(m_controles, nombre);
-    }
+    template <typename T> T *control(const char *nombre) const { return buscar<T>(m_controles, nombre); }
 
 protected:
     ConjuntoPantallas &conjunto() const { return m_conjunto; }

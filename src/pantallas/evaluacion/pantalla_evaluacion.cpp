@@ -19,7 +19,10 @@ namespace {
 std::vector<DefControl> cabeceraEvaluacion()
 {
     return {
-        etiqueta(Label10, QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20}).conLetra({12, true, true}).centrado().ajustado(),
+        etiqueta(Label10, QString::fromUtf8("REGISTRO Nº"), {16, 32, 129, 20})
+            .conLetra({12, true, true})
+            .centrado()
+            .ajustado(),
         etiqueta(Label9, "", {32, 56, 97, 33}).centrado().borde(),
         etiqueta("Label1", "Nombre", {32, 112, 81, 33}),
         etiqueta("Label2", "Edad", {32, 168, 81, 33}),
@@ -158,8 +161,7 @@ std::vector<DefControl> panelResultados(const TextosResultados &t)
 }
 
 PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla id, DefEvaluacion def)
-    : Pantalla(conjunto, id),
-      m_def(std::move(def)),
+    : Pantalla(conjunto, id), m_def(std::move(def)),
       // The file lies in the folder the program was started from, whose absolute path the
       // program took when it started: a folder that goes away (a memory stick pulled out)
       // and comes back under the same path is found again, and "/" is never taken for it.

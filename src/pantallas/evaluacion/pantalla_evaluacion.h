@@ -6,18 +6,17 @@
 #include "pantallas/base/escritorio.h"
 #include "pantallas/base/pantalla.h"
 
-
 namespace korva {
 
 // How the button bar of one evaluation screen differs from the other's.
 struct DefBarra {
-    QColor marco;          // Frame1
-    int izquierda;         // left of "Guardar Registro"; the next four follow 88 px apart
-    QColor guardar;        // face of "Guardar Registro"
-    int anchoProcesar;     // "Procesar Datos"
+    QColor marco;       // Frame1
+    int izquierda;      // left of "Guardar Registro"; the next four follow 88 px apart
+    QColor guardar;     // face of "Guardar Registro"
+    int anchoProcesar;  // "Procesar Datos"
     Fuente letraProcesar;
     QColor procesar;
-    bool salirAlFinal;     // "Salir" last in the keyboard order, or right after "Regresar"
+    bool salirAlFinal;  // "Salir" last in the keyboard order, or right after "Regresar"
 };
 
 // What sets one evaluation screen apart from the others: its window, its file and field
@@ -44,11 +43,11 @@ std::vector<DefLinea> lineasEvaluacion(int izquierda);
 
 // The results panel of an evaluation screen: headings, the eight result labels and the "%".
 struct TextosResultados {
-    const char *columna;                // Label21
-    const char *filas[3];               // Label15, Label16, Label17
-    int anchoFila1;                     // width of Label15
-    bool terceraCentrada;               // Label17 centred
-    int altoPrimerPorcentaje;           // height of Label11
+    const char *columna;       // Label21
+    const char *filas[3];      // Label15, Label16, Label17
+    int anchoFila1;            // width of Label15
+    bool terceraCentrada;      // Label17 centred
+    int altoPrimerPorcentaje;  // height of Label11
 };
 std::vector<DefControl> panelResultados(const TextosResultados &t);
 
@@ -66,7 +65,6 @@ struct DatosHoja {
 // its printing look (white, without the buttons and the record number), filled with the
 // data, recorded as drawing commands.
 Hoja hojaDeEvaluacion(const DefEvaluacion &def, const DatosHoja &datos);
-
 
 // One of the five evaluation screens: a coach types an athlete's tests, has them scored,
 // steps through the 30 records of the screen's file, clears, prints and leaves.

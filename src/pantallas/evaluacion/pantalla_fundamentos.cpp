@@ -18,7 +18,11 @@ DefEvaluacion definicionFundamentos()
 
     def.controles = {
         // header
-        etiqueta("Label8", "FUNDAMENTOS TECNICOS", {152, 16, 445, 37}).conLetra({24, true}).conColor(color::marino).centrado().ajustado(),
+        etiqueta("Label8", "FUNDAMENTOS TECNICOS", {152, 16, 445, 37})
+            .conLetra({24, true})
+            .conColor(color::marino)
+            .centrado()
+            .ajustado(),
         imagen("Image2", ":/korva4/deportes.gif", {616, 16, 140, 40}),
         etiqueta("Label33", "", {664, 64, 121, 25}).conLetra(letra::Subtitulo),
         // conduction row
@@ -58,13 +62,13 @@ DefEvaluacion definicionFundamentos()
 
 PantallaFundamentos::PantallaFundamentos(ConjuntoPantallas &conjunto)
     : PantallaEvaluacion(conjunto, IdPantalla::fundamento, definicionFundamentos())
-{
-}
+{}
 
 TipoResultados PantallaFundamentos::calificar(const TipoResultados &actuales) const
 {
-    const PruebasFundamentos pruebas{texto(control::txtcondinterna), texto(control::txtcondexterna), texto(control::txtrepecho),
-                                     texto(control::txtremuslo),     texto(control::txtrepie),       texto(control::txttirointerna),
+    const PruebasFundamentos pruebas{texto(control::txtcondinterna), texto(control::txtcondexterna),
+                                     texto(control::txtrepecho),     texto(control::txtremuslo),
+                                     texto(control::txtrepie),       texto(control::txttirointerna),
                                      texto(control::txttiroexterna), texto(control::txttirofrontal)};
     return Calificar_Fundamentos(pruebas, actuales);
 }

@@ -4,7 +4,6 @@
 #include "nucleo/registros/def_archivo.h"
 #include "nucleo/registros/mapa_campos.h"
 
-
 namespace korva {
 
 namespace {
@@ -16,19 +15,39 @@ struct DiferenciasNivel {
     bool nivelAjustado;
     const char *encabezado;  // Label8
     QRect geoEncabezado;
-    QRect geoFecha;          // Label28
-    QPoint posLogo;          // Image2
+    QRect geoFecha;  // Label28
+    QPoint posLogo;  // Image2
 };
 
 const DiferenciasNivel Diferencias[4] = {
-    {"KORVA 4   NIVEL 1 CAPAC. FISICAS", {240, 40, 285, 37}, true,
-     "KORVA 4  CAP.  FISICAS", {200, 8, 379, 37}, {640, 72, 145, 17}, {624, 24}},
-    {"KORVA 4   NIVEL 2 CAP. FISICAS", {240, 48, 353, 33}, false,
-     "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {672, 72, 113, 17}, {616, 32}},
-    {"KORVA 4   NIVEL 3 CAP. FISICAS", {240, 48, 361, 33}, false,
-     "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {664, 72, 121, 17}, {616, 32}},
-    {"KORVA 4   NIVEL4 CAP. FISICAS", {256, 56, 331, 37}, true,
-     "KORVA 4 CAP.FISICAS", {244, 16, 349, 37}, {680, 72, 105, 17}, {616, 32}},
+    {"KORVA 4   NIVEL 1 CAPAC. FISICAS",
+     {240, 40, 285, 37},
+     true,
+     "KORVA 4  CAP.  FISICAS",
+     {200, 8, 379, 37},
+     {640, 72, 145, 17},
+     {624, 24}},
+    {"KORVA 4   NIVEL 2 CAP. FISICAS",
+     {240, 48, 353, 33},
+     false,
+     "KORVA 4 CAP.FISICAS",
+     {244, 16, 349, 37},
+     {672, 72, 113, 17},
+     {616, 32}},
+    {"KORVA 4   NIVEL 3 CAP. FISICAS",
+     {240, 48, 361, 33},
+     false,
+     "KORVA 4 CAP.FISICAS",
+     {244, 16, 349, 37},
+     {664, 72, 121, 17},
+     {616, 32}},
+    {"KORVA 4   NIVEL4 CAP. FISICAS",
+     {256, 56, 331, 37},
+     true,
+     "KORVA 4 CAP.FISICAS",
+     {244, 16, 349, 37},
+     {680, 72, 105, 17},
+     {616, 32}},
 };
 
 }  // namespace
@@ -47,8 +66,16 @@ DefEvaluacion definicionNivel(int nivel)
 
     def.controles = {
         // header
-        etiqueta("Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado).conLetra({24, true}).conColor(color::marino).centrado().ajustado(),
-        etiqueta("Label27", QString::fromUtf8(archivo.titulo), d.geoNivel).conLetra({24, true}).conColor(color::azul).centrado().ajustado(d.nivelAjustado),
+        etiqueta("Label8", QString::fromUtf8(d.encabezado), d.geoEncabezado)
+            .conLetra({24, true})
+            .conColor(color::marino)
+            .centrado()
+            .ajustado(),
+        etiqueta("Label27", QString::fromUtf8(archivo.titulo), d.geoNivel)
+            .conLetra({24, true})
+            .conColor(color::azul)
+            .centrado()
+            .ajustado(d.nivelAjustado),
         imagen("Image2", ":/korva4/deportes.gif", {d.posLogo, QSize(140, 40)}),
         etiqueta("Label28", "", d.geoFecha).conLetra(letra::Subtitulo),
         // input column, below name and age
@@ -79,13 +106,13 @@ DefEvaluacion definicionNivel(int nivel)
 
 PantallaNivel::PantallaNivel(ConjuntoPantallas &conjunto, IdPantalla id, int nivel)
     : PantallaEvaluacion(conjunto, id, definicionNivel(nivel)), m_nivel(nivel)
-{
-}
+{}
 
 TipoResultados PantallaNivel::calificar(const TipoResultados &actuales) const
 {
-    const PruebasNivel pruebas{texto(control::txtresistencia), texto(control::txtvelocidad), texto(control::txtlagartijas),
-                               texto(control::txtabdominales), texto(control::txtsentadillas)};
+    const PruebasNivel pruebas{texto(control::txtresistencia), texto(control::txtvelocidad),
+                               texto(control::txtlagartijas), texto(control::txtabdominales),
+                               texto(control::txtsentadillas)};
     return Calificar_Nivel(m_nivel, pruebas, actuales);
 }
 

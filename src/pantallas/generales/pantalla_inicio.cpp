@@ -10,9 +10,22 @@ const std::vector<DefControl> &controlesInicio()
 {
     static const std::vector<DefControl> c{
         cajaImagen("Picture1", ":/korva4/coleccion.bmp", {48, 24, 712, 542}),
-        etiqueta("Label1", "KORVA 4", {8, 256, 407, 110}).conLetra({72, true, false, "Courier New"}).conColor(color::rojo).centrado().ajustado().en("Picture1"),
-        etiqueta("Label2", "ENTRENAMIENTO DEPORTIVO ", {16, 344, 389, 29}).conLetra({18, true}).conColor(color::naranja).ajustado().en("Picture1"),
-        etiqueta("Label4", "FUTBOL", {416, 344, 137, 33}).conLetra({24, false}).conColor(color::azulOscuro).centrado().en("Picture1"),
+        etiqueta("Label1", "KORVA 4", {8, 256, 407, 110})
+            .conLetra({72, true, false, "Courier New"})
+            .conColor(color::rojo)
+            .centrado()
+            .ajustado()
+            .en("Picture1"),
+        etiqueta("Label2", "ENTRENAMIENTO DEPORTIVO ", {16, 344, 389, 29})
+            .conLetra({18, true})
+            .conColor(color::naranja)
+            .ajustado()
+            .en("Picture1"),
+        etiqueta("Label4", "FUTBOL", {416, 344, 137, 33})
+            .conLetra({24, false})
+            .conColor(color::azulOscuro)
+            .centrado()
+            .en("Picture1"),
         marco("Frame1", "OPCIONES", {560, 264, 153, 273}, color::verdeOscuro).conLetra(letra::Subtitulo).en("Picture1"),
         boton("Command1", "CAPACIDADES FISICAS", {32, 24, 97, 33}, color::naranja).en("Frame1"),
         boton("Command2", "FUNDAMENTOS", {32, 72, 97, 33}, color::naranja).en("Frame1"),

@@ -7,7 +7,12 @@ namespace {
 const std::vector<DefControl> &controlesMenu()
 {
     static const std::vector<DefControl> c{
-        etiqueta("Label1", "MENU", {72, 8, 105, 41}).conLetra({24, true}).conColor(color::negro).borde().centrado().ajustado(),
+        etiqueta("Label1", "MENU", {72, 8, 105, 41})
+            .conLetra({24, true})
+            .conColor(color::negro)
+            .borde()
+            .centrado()
+            .ajustado(),
         imagen("Image1", ":/korva4/balon.jpg", {56, 64, 140, 132}).borde().estirado(),
         boton("Command1", "NIVEL 1", {216, 16, 81, 33}, color::azulClaro),
         boton("Command2", "NIVEL 2", {216, 56, 81, 33}, color::azulClaro),

@@ -16,13 +16,27 @@ namespace {
 const std::vector<DefControl> &controlesSecreto()
 {
     static const std::vector<DefControl> c{
-        etiqueta("Label1", "BIENVENIDO", {56, 8, 209, 37}).conLetra({24, true}).conColor(color::verdeVivo).centrado().ajustado(),
+        etiqueta("Label1", "BIENVENIDO", {56, 8, 209, 37})
+            .conLetra({24, true})
+            .conColor(color::verdeVivo)
+            .centrado()
+            .ajustado(),
         etiqueta("Label5", "KORVA4", {64, 40, 185, 41}).conLetra({24, true}).conColor(color::azulOscuro).centrado(),
         imagen("Image1", ":/korva4/icono.png", {232, 40, 32, 32}),
         etiqueta("Label2", "Dar la clave por favor", {56, 80, 199, 24}).conColor(color::naranja).centrado().ajustado(),
         etiqueta("Label3", "USUARIO", {72, 120, 69, 16}).conLetra({9.75, true}).conColor(color::verdeVivo).ajustado(),
-        caja("Text1", {144, 112, 89, 25}).leida("USUARIO").conLetra(letra::Subtitulo).conColor(color::verdeVivo).clave().sobre(color::negro),
-        etiqueta("Label4", "", {40, 144, 113, 33}).conColor(color::verdeVivo).centrado().borde().opaco().sobre(color::negro),
+        caja("Text1", {144, 112, 89, 25})
+            .leida("USUARIO")
+            .conLetra(letra::Subtitulo)
+            .conColor(color::verdeVivo)
+            .clave()
+            .sobre(color::negro),
+        etiqueta("Label4", "", {40, 144, 113, 33})
+            .conColor(color::verdeVivo)
+            .centrado()
+            .borde()
+            .opaco()
+            .sobre(color::negro),
         etiqueta("Label6", "", {160, 144, 105, 33}).conColor(color::verdeVivo).centrado().borde(),
         boton("Command1", "ENTRAR", {32, 184, 89, 25}, color::naranja),
         boton("Command2", "SALIR", {184, 184, 89, 25}, color::rojo),
@@ -89,8 +103,7 @@ QString PantallaSecreto::cargar()
 {
     const QDateTime ahora = QDateTime::currentDateTime();
     control<Etiqueta>("Label4")->ponerTexto(horaDelSistema(ahora.time()));
-    control<Etiqueta>("Label6")
-        ->ponerTexto(QLocale().toString(ahora.date(), QLocale::ShortFormat));
+    control<Etiqueta>("Label6")->ponerTexto(QLocale().toString(ahora.date(), QLocale::ShortFormat));
     return {};
 }
 

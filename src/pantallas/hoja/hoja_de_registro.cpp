@@ -49,7 +49,8 @@ ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSi
         pdf.setTitle(titulo);
         // The sheet's drawing is in 96-dpi units, as on a printer at screen resolution.
         pdf.setResolution(96);
-        pdf.setPageLayout(QPageLayout(papel, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        pdf.setPageLayout(
+            QPageLayout(papel, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         if (!pintarHojas(pdf, hojas))
             return R::falla(QStringLiteral("no se pudo componer el PDF"));
     }

@@ -8,6 +8,7 @@
 #include "equipo/impresion.h"
 #include "equipo/informe_impreso.h"
 #include "equipo/menu_de_hojas.h"
+#include "equipo/menu_de_recientes.h"
 #include "equipo/pagina_equipo.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
@@ -24,7 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -66,9 +66,9 @@ void VentanaEquipo::construirMenus()
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->addAction(QStringLiteral("&Abrir otra carpeta…"), QKeySequence::Open, this,
                        &VentanaEquipo::preguntarCarpeta);
-    // the recent folders, read when the menu opens
-    m_recientes = archivo->addMenu(QStringLiteral("Carpetas &recientes"));
-    connect(m_recientes, &QMenu::aboutToShow, this, &VentanaEquipo::llenarRecientes);
+    m_recientes = new MenuDeRecientes(this);
+    connect(m_recientes, &MenuDeRecientes::elegida, this, &VentanaEquipo::abrirCarpeta);
+    archivo->addMenu(m_recientes);
     QAction *releer =
         archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
     releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
@@ -135,7 +135,7 @@ void VentanaEquipo::abrirCarpeta(const QString &carpeta)
                                                                      : QFileInfo(m_carpeta).fileName();
     setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombre));
     m_carpetaEtiqueta->setText(QStringLiteral("Carpeta de registros: %1").arg(QDir::toNativeSeparators(m_carpeta)));
-    recordarCarpeta();
+    m_recientes->recordar(m_carpeta);
     m_comparadaCon.clear();
     leer();
     // It opens on the first tab that has athletes.
@@ -144,30 +144,6 @@ void VentanaEquipo::abrirCarpeta(const QString &carpeta)
             abrirPestana(i);
             break;
         }
-}
-
-void VentanaEquipo::recordarCarpeta()
-{
-    QSettings ajustes(QStringLiteral("KORVA 4"), QStringLiteral("korva4-equipo"));
-    QStringList recientes = ajustes.value(QStringLiteral("carpetasRecientes")).toStringList();
-    recientes.removeAll(m_carpeta);
-    recientes.prepend(m_carpeta);
-    while (recientes.size() > 6)
-        recientes.removeLast();
-    ajustes.setValue(QStringLiteral("carpetasRecientes"), recientes);
-}
-
-void VentanaEquipo::llenarRecientes()
-{
-    const QStringList recientes = QSettings(QStringLiteral("KORVA 4"), QStringLiteral("korva4-equipo"))
-                                      .value(QStringLiteral("carpetasRecientes"))
-                                      .toStringList();
-    m_recientes->clear();
-    for (const QString &c : recientes)
-        if (c != m_carpeta)
-            m_recientes->addAction(QDir::toNativeSeparators(c), this, [this, c] { abrirCarpeta(c); });
-    if (m_recientes->isEmpty())
-        m_recientes->addAction(QStringLiteral("(ninguna otra todavía)"))->setEnabled(false);
 }
 
 void VentanaEquipo::preguntarCarpeta()

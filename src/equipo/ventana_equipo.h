@@ -20,6 +20,7 @@ class QTableView;
 namespace korva {
 
 class MenuDeHojas;
+class MenuDeRecientes;
 class PaginaEquipo;
 
 // The team report's window: the menus, one tab per record file of the folder (each a
@@ -78,8 +79,6 @@ private:
     void vistaPrevia();
     void imprimir();
     void preguntarCarpeta();
-    void recordarCarpeta();
-    void llenarRecientes();
     void preguntarComparacion();
     void preguntarGuardarEvaluacion();
     void preguntarNuevaEvaluacion();
@@ -92,7 +91,7 @@ private:
     QString m_carpeta;
     QTabWidget *m_pestanasWidget = nullptr;
     QLabel *m_carpetaEtiqueta = nullptr;
-    QMenu *m_recientes = nullptr;
+    MenuDeRecientes *m_recientes = nullptr;
     MenuDeHojas *m_hojas = nullptr;
     QString m_comparadaCon;
     std::array<Pestana, DefArchivos.size()> m_pestanas{};

@@ -114,12 +114,12 @@ private slots:
                 QCOMPARE(::truncate(nombre.constData(), qint64(1) << 33), 0);
             }
         }
-        for (const QString &accion : {"nueva", "importar"}) {
+        for (const char *accion : {"nueva", "importar"}) {
             // an action that fails carries its reason; one that went through, none
-            const QString razonDada = accion == "nueva"
+            const QString razonDada = qstrcmp(accion, "nueva") == 0
                 ? nuevaEvaluacion(dir.path(), "x").razon()
                 : importarAtletas(dir.path(), DefArchivos[4], {{"Eva", "9"}}).razon();
-            QVERIFY2(razonDada.contains(razon), qPrintable(accion + ": " + razonDada));
+            QVERIFY2(razonDada.contains(razon), qPrintable(QLatin1String(accion) + ": " + razonDada));
             QVERIFY2(razonDada.contains("no se"), qPrintable(razonDada));
             comoAntes(dir.path(), antes);
             QCOMPARE(evaluacionesGuardadas(dir.path()), QStringList());

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building and running KORVA 4 need; with "pruebas",
 # also those its tests use (a private CUPS scheduler and the PDF tools that read its jobs);
-# with "imagenes", what tools/hacer_imagenes.sh draws and converts the pictures with.
+# with "imagenes", what tools/hacer_imagenes.sh draws and converts the pictures with; with
+# "banco", a virtual display and a window manager to time the first paint of a real window.
 # Run as root or as a user with sudo; does nothing when everything is already there.
 set -e
 
@@ -10,6 +11,9 @@ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev libxlsxwriter-dev
 fonts-liberation2 fontconfig"
 if [ "${1:-}" = "imagenes" ]; then
   PAQUETES="$PAQUETES imagemagick qt6-svg-dev"
+fi
+if [ "${1:-}" = "banco" ]; then
+  PAQUETES="$PAQUETES xvfb openbox"
 fi
 if [ "${1:-}" = "pruebas" ]; then
   PAQUETES="$PAQUETES cups cups-client poppler-utils desktop-file-utils xdg-user-dirs libreoffice-writer-nogui

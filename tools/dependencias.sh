@@ -7,7 +7,7 @@
 set -e
 
 PAQUETES="cmake make g++ pkg-config libgl-dev dpkg-dev file
-qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev libxlsxwriter-dev
+qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libicu-dev libxlsxwriter-dev libminizip-dev
 fonts-liberation2 fontconfig"
 if [ "${1:-}" = "imagenes" ]; then
   PAQUETES="$PAQUETES imagemagick qt6-svg-dev"

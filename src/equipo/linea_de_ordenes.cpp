@@ -56,16 +56,21 @@ LineaDeOrdenes::LineaDeOrdenes()
                          "y deja en blanco las pruebas de todos los atletas; nombres y edades se quedan. "
                          "No se hace si KORVA 4 está abierto en la carpeta.")),
       m_importar(QStringLiteral("importar"),
-                 QStringLiteral("Importa los atletas de un archivo CSV o de texto (un nombre por fila, la edad en la "
-                                "segunda columna si la hay) en los registros libres de la pestaña de --pestana. No se "
-                                "hace si KORVA 4 está abierto en la carpeta."),
-                 QStringLiteral("archivo"))
+                 QStringLiteral("Importa los atletas de una plantilla (.xlsx, .ods, CSV o texto; un nombre por fila, "
+                                "con su edad o su fecha de nacimiento): con --pestana, en los registros libres de esa "
+                                "pestaña; sin ella, todo el equipo, cada atleta en el nivel de su edad y también en "
+                                "fundamentos. No se hace si KORVA 4 está abierto en la carpeta."),
+                 QStringLiteral("archivo")),
+      m_hoja(QStringLiteral("hoja"), QStringLiteral("Con --importar: la hoja del libro (la primera si no se indica)."),
+             QStringLiteral("nombre")),
+      m_sinFundamentos(QStringLiteral("sin-fundamentos"),
+                       QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
                        "exportación y la impresión. Sin una acción abre su ventana."));
     m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas, m_guardarEvaluacion, m_compararCon,
-                         m_nuevaEvaluacion, m_importar});
+                         m_nuevaEvaluacion, m_importar, m_hoja, m_sinFundamentos});
 }
 
 bool LineaDeOrdenes::leer(const QStringList &argumentos)
@@ -120,6 +125,12 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
         errores << QStringLiteral("korva4-equipo: %1\n").arg(texto);
         return 2;
     };
+    // A writing action while KORVA 4 is open in the folder: said before anything else.
+    if (m_parser.isSet(m_importar) || m_parser.isSet(m_nuevaEvaluacion))
+        if (const Resultado libre = carpetaLibre(carpeta()); !libre) {
+            errores << QStringLiteral("korva4-equipo: %1\n").arg(libre.razon());
+            return 1;
+        }
     m_pestanaPedida = -1;
     if (m_parser.isSet(m_pestana)) {
         m_pestanaPedida = pestanaPorNombre(m_parser.value(m_pestana));
@@ -158,16 +169,16 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
                                "una carpeta.")
                     .arg(QDir::toNativeSeparators(m_destinoHojas)));
     }
-    m_lista.clear();
+    m_lista = ListaDeAtletas();
     if (m_parser.isSet(m_importar)) {
-        if (m_pestanaPedida < 0)
-            return mal(QStringLiteral("indique con --pestana dónde se importan los atletas."));
-        const ResultadoDe<QString> texto = leerArchivoDeLista(m_parser.value(m_importar));
-        if (!texto) {
-            errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(texto.razon());
+        const ResultadoDe<ListaDeAtletas> lista = leerArchivoDeLista(m_parser.value(m_importar), m_parser.value(m_hoja));
+        if (!lista) {
+            errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(lista.razon());
             return 1;
         }
-        m_lista = leerLista(texto.valor());
+        m_lista = lista.valor();
+    } else if (m_parser.isSet(m_hoja) || m_parser.isSet(m_sinFundamentos)) {
+        return mal(QStringLiteral("--hoja y --sin-fundamentos van con --importar."));
     }
     return 0;
 }
@@ -191,17 +202,40 @@ int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
         }
         salida << QStringLiteral("Evaluación guardada en «%1».\n").arg(QDir::toNativeSeparators(r.valor()));
     }
-    if (m_parser.isSet(m_importar)) {
-        const DefArchivo &archivo = DefArchivos[std::size_t(m_pestanaPedida)];
-        const ResultadoDe<int> r = importarAtletas(carpeta(), archivo, m_lista);
-        if (!r) {
-            errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
-            return 1;
-        }
+    if (m_parser.isSet(m_importar))
+        return importar(salida, errores);
+    return 0;
+}
+
+int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
+{
+    for (const QString &t : m_lista.omitidas + m_lista.avisos)
+        errores << QStringLiteral("korva4-equipo: aviso: %1\n").arg(t);
+    DestinoDeImportacion destino;
+    destino.pestana = m_pestanaPedida;
+    destino.conFundamentos = !m_parser.isSet(m_sinFundamentos);
+    // what is left out or noted, before anything is written
+    const ResultadoDe<PlanDeImportacion> plan = planearImportacion(carpeta(), m_lista.atletas, destino);
+    if (plan)
+        for (const PlanDeImportacion::Fila &f : plan.valor().filas)
+            if (!f.nota().isEmpty())
+                errores << QStringLiteral("korva4-equipo: fila %1, «%2»: %3\n").arg(f.atleta.fila).arg(f.guardado, f.nota());
+    const ResultadoDe<int> r = importarAtletas(carpeta(), m_lista.atletas, destino);
+    if (!r) {
+        errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
+        return 1;
+    }
+    if (m_pestanaPedida >= 0) {
         salida << QStringLiteral("%1 atletas importados en «%2».\n")
                       .arg(r.valor())
-                      .arg(QString::fromLatin1(archivo.archivo));
+                      .arg(QString::fromLatin1(DefArchivos[std::size_t(m_pestanaPedida)].archivo));
+        return 0;
     }
+    QStringList porPestana;
+    for (std::size_t p = 0; plan && p < DefArchivos.size(); ++p)
+        if (plan.valor().aImportar[p] > 0)
+            porPestana << QStringLiteral("%1 en «%2»").arg(plan.valor().aImportar[p]).arg(QString::fromLatin1(DefArchivos[p].archivo));
+    salida << QStringLiteral("%1 registros nuevos: %2.\n").arg(r.valor()).arg(porPestana.join(QStringLiteral(", ")));
     return 0;
 }
 

@@ -35,6 +35,7 @@ private:
     int exportar(QTextStream &salida, QTextStream &errores);
     int hojas(QTextStream &salida, QTextStream &errores);
     int evaluaciones(QTextStream &salida, QTextStream &errores);
+    int importar(QTextStream &salida, QTextStream &errores);
     static QString razonAlCrear(const QString &ruta);
 
     QCommandLineParser m_parser;
@@ -47,6 +48,8 @@ private:
     QCommandLineOption m_compararCon;
     QCommandLineOption m_nuevaEvaluacion;
     QCommandLineOption m_importar;
+    QCommandLineOption m_hoja;
+    QCommandLineOption m_sinFundamentos;
 
     // What comprobar() found: the tab of --pestana (-1: all), the export's path, the saved
     // evaluation to compare with, the sheets' folder, the roster to import.
@@ -54,7 +57,7 @@ private:
     QString m_rutaExportar;
     QString m_evaluacion;
     QString m_destinoHojas;
-    std::vector<AtletaImportado> m_lista;
+    ListaDeAtletas m_lista;
 };
 
 // The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.

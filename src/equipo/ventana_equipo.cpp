@@ -93,7 +93,9 @@ void VentanaEquipo::construirMenus()
     evaluaciones->addAction(QStringLiteral("&Comparar con…"), this, &VentanaEquipo::preguntarComparacion);
     evaluaciones->addSeparator();
     evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, &VentanaEquipo::preguntarNuevaEvaluacion);
-    evaluaciones->addAction(QStringLiteral("&Importar atletas…"), this, &VentanaEquipo::preguntarImportacion);
+    evaluaciones->addAction(QStringLiteral("Importar la &plantilla…"), this, [this] { preguntarImportacion(true); });
+    evaluaciones->addAction(QStringLiteral("&Importar atletas en esta pestaña…"), this,
+                            [this] { preguntarImportacion(false); });
     menuBar()->addMenu(m_hojas);
 
     QToolBar *barra = addToolBar(QStringLiteral("Acciones"));
@@ -296,13 +298,15 @@ void VentanaEquipo::preguntarNuevaEvaluacion()
               .arg(QDir::toNativeSeparators(r.valor())));
 }
 
-void VentanaEquipo::preguntarImportacion()
+void VentanaEquipo::preguntarImportacion(bool todoElEquipo)
 {
-    const DefArchivo &archivo = DefArchivos[std::size_t(pestanaAbierta())];
-    if (const ResultadoDe<int> r = DialogoImportacion::importar(m_carpeta, archivo, this); r && r.valor() > 0) {
+    const int pestana = todoElEquipo ? -1 : pestanaAbierta();
+    if (const ResultadoDe<int> r = DialogoImportacion::importar(m_carpeta, pestana, this); r && r.valor() > 0) {
         leer();
-        statusBar()->showMessage(
-            QStringLiteral("%1 atletas importados en «%2».").arg(r.valor()).arg(QString::fromUtf8(archivo.titulo)));
+        statusBar()->showMessage(todoElEquipo ? QStringLiteral("%1 registros nuevos en las pestañas del equipo.").arg(r.valor())
+                                              : QStringLiteral("%1 atletas importados en «%2».")
+                                                    .arg(r.valor())
+                                                    .arg(QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo)));
     } else if (!r) {
         decir(QStringLiteral("No se importaron los atletas.\nMotivo: %1").arg(r.razon()));
     }

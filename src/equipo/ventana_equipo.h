@@ -82,7 +82,7 @@ private:
     void preguntarComparacion();
     void preguntarGuardarEvaluacion();
     void preguntarNuevaEvaluacion();
-    void preguntarImportacion();
+    void preguntarImportacion(bool todoElEquipo);
     void construirMenus();
     void ajustarAPantalla();
     void decir(const QString &texto);

@@ -1,6 +1,5 @@
 #include "nucleo/escritura/importacion.h"
 
-#include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/escritura/escritura_de_registros.h"
 #include "nucleo/informe/comparacion.h"
 #include "nucleo/registros/archivo_entero.h"
@@ -8,154 +7,218 @@
 #include "nucleo/registros/tipo_reg.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace korva {
 
-QString textoDeLista(const QByteArray &bytes)
+namespace {
+
+QString titulo(int pestana)
 {
-    QByteArray sinMarca = bytes;
-    if (sinMarca.startsWith("\xEF\xBB\xBF"))
-        sinMarca.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texto = utf8.decode(sinMarca);
-    if (!utf8.hasError())
-        return texto;
-    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
-    return windows.decode(sinMarca);
+    return QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo);
 }
 
-std::vector<AtletaImportado> leerLista(const QString &texto)
+// The tabs a row goes to: its own (given, or by its age), and the fundamentals.
+std::vector<int> pestanasDe(const PlanDeImportacion::Fila &f, int i, const DestinoDeImportacion &d)
 {
-    QStringList lineas = texto.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    QChar separador;
-    for (const QChar s : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')})
-        if (texto.contains(s)) {
-            separador = s;
-            break;
-        }
-    const auto celdas = [&](const QString &linea) {
-        QStringList c = separador.isNull() ? QStringList{linea} : linea.split(separador);
-        for (QString &t : c) {
-            t = t.trimmed();
-            if (t.size() >= 2 && t.startsWith(QLatin1Char('"')) && t.endsWith(QLatin1Char('"')))
-                t = t.mid(1, t.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-        }
-        return c;
-    };
-    std::vector<AtletaImportado> lista;
-    bool primera = true;
-    for (const QString &linea : lineas) {
-        const QStringList c = celdas(linea);
-        if (c.value(0).isEmpty())
-            continue;
-        if (primera) {
-            primera = false;
-            static const QStringList titulos{QStringLiteral("nombre"),  QStringLiteral("nombres"),
-                                             QStringLiteral("atleta"),  QStringLiteral("atletas"),
-                                             QStringLiteral("jugador"), QStringLiteral("nombre y apellidos")};
-            if (titulos.contains(claveDeNombre(c.value(0)).remove(QLatin1Char(':')))
-                || claveDeNombre(c.value(1)) == QLatin1String("edad"))
-                continue;
-        }
-        lista.push_back({c.value(0), c.value(1)});
+    if (d.pestana >= 0)
+        return {d.pestana};
+    std::vector<int> p;
+    const auto dada = d.asignadas.find(i);
+    const int nivel = dada != d.asignadas.end() ? dada->second : f.nivelPorEdad;
+    if (nivel >= 0 && nivel != PestanaFundamentos)
+        p.push_back(nivel);
+    if (d.conFundamentos || nivel == PestanaFundamentos)
+        p.push_back(PestanaFundamentos);
+    return p;
+}
+
+}  // namespace
+
+QString PlanDeImportacion::Fila::nota() const
+{
+    QStringList notas;
+    if (quitada)
+        return QStringLiteral("se deja fuera");
+    if (sinNivel)
+        notas << (atleta.edad.isEmpty() ? QStringLiteral("sin edad: elija su nivel o se deja fuera")
+                                        : QStringLiteral("ningún nivel es de %1 años: elija uno o se deja fuera")
+                                              .arg(atleta.edad));
+    if (fueraDeEdad)
+        notas << QStringLiteral("%1 años no es la edad de esta pestaña").arg(atleta.edad);
+    for (const Lugar &l : lugares) {
+        if (l.yaEsta)
+            notas << QStringLiteral("ya está en %1: no se importa ahí").arg(titulo(l.pestana));
+        else if (l.registro == 0)
+            notas << QStringLiteral("no cabe en %1").arg(titulo(l.pestana));
     }
-    return lista;
+    if (!enOtras.isEmpty())
+        notas << QStringLiteral("ya está también en %1").arg(enOtras.join(QStringLiteral(", ")));
+    if (cortado)
+        notas << QStringLiteral("se guardará como «%1»").arg(guardado);
+    return notas.join(QStringLiteral("; "));
 }
 
-ResultadoDe<QString> leerArchivoDeLista(const QString &ruta)
+bool PlanDeImportacion::cabe() const
 {
-    const ResultadoDe<QByteArray> bytes = leerArchivoAcotado(ruta, TamanoMaximoDeLista);
-    if (!bytes)
-        return ResultadoDe<QString>::falla(
-            QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(ruta), bytes.razon()));
-    return ResultadoDe<QString>::exito(textoDeLista(bytes.valor()));
+    for (std::size_t i = 0; i < libres.size(); ++i)
+        if (aImportar[i] > libres[i])
+            return false;
+    return true;
 }
 
-PlanDeImportacion planDeImportacion(const QByteArray &archivo, const std::vector<AtletaImportado> &lista)
+int PlanDeImportacion::nuevos() const
+{
+    int n = 0;
+    for (int a : aImportar)
+        n += a;
+    return n;
+}
+
+QStringList PlanDeImportacion::queNoCabe() const
+{
+    QStringList no;
+    for (std::size_t i = 0; i < libres.size(); ++i)
+        if (aImportar[i] > libres[i])
+            no << QStringLiteral("en %1 hay %2 atletas nuevos y sólo %3 registros libres")
+                      .arg(titulo(int(i)))
+                      .arg(aImportar[i])
+                      .arg(libres[i]);
+    return no;
+}
+
+PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.size()> &archivos,
+                                    const std::vector<AtletaImportado> &lista, const DestinoDeImportacion &destino)
 {
     PlanDeImportacion plan;
-    std::vector<int> libres;
-    QSet<QString> presentes;
-    for (int n = 1; n <= RegistrosPorArchivo; ++n) {
-        const QString nombre = registroEn(archivo, n).campo(Campo::Nombre);
-        if (nombre.trimmed().isEmpty())
-            libres.push_back(n);
-        else
-            presentes.insert(claveDeNombre(nombre));
-    }
-    plan.libres = int(libres.size());
-    std::size_t siguiente = 0;
-    for (const AtletaImportado &a : lista) {
-        PlanDeImportacion::Fila f;
-        f.atleta = a;
-        TipoReg r;
-        r.guardar(Campo::Nombre, a.nombre);
-        f.guardado = sinRelleno(r.campo(Campo::Nombre));
-        f.cortado = f.guardado != a.nombre.normalized(QString::NormalizationForm_C).trimmed();
-        f.yaEsta = presentes.contains(claveDeNombre(f.guardado));
-        if (!f.yaEsta) {
-            presentes.insert(claveDeNombre(f.guardado));
-            ++plan.aImportar;
-            if (siguiente < libres.size())
-                f.registro = libres[siguiente++];
+    std::array<std::vector<int>, DefArchivos.size()> libres;
+    std::array<QSet<QString>, DefArchivos.size()> presentes;
+    for (std::size_t p = 0; p < DefArchivos.size(); ++p) {
+        for (int n = 1; n <= RegistrosPorArchivo; ++n) {
+            const QString nombre = registroEn(archivos[p], n).campo(Campo::Nombre);
+            if (nombre.trimmed().isEmpty())
+                libres[p].push_back(n);
+            else
+                presentes[p].insert(claveDeNombre(nombre));
         }
+        plan.libres[p] = int(libres[p].size());
+    }
+    std::array<std::size_t, DefArchivos.size()> siguiente{};
+    for (int i = 0; i < int(lista.size()); ++i) {
+        PlanDeImportacion::Fila f;
+        f.atleta = lista[std::size_t(i)];
+        TipoReg r;
+        r.guardar(Campo::Nombre, f.atleta.nombre);
+        f.guardado = sinRelleno(r.campo(Campo::Nombre));
+        f.cortado = f.guardado != f.atleta.nombre.normalized(QString::NormalizationForm_C).trimmed();
+        const QString clave = claveDeNombre(f.guardado);
+        if (const auto edad = edadDeTexto(f.atleta.edad))
+            f.nivelPorEdad = pestanaPorEdad(*edad);
+        if (destino.pestana >= 0 && DefArchivos[std::size_t(destino.pestana)].esDeNivel()) {
+            const auto edad = edadDeTexto(f.atleta.edad);
+            f.fueraDeEdad = edad && !DefArchivos[std::size_t(destino.pestana)].esDeSuEdad(*edad);
+        }
+        f.quitada = std::find(destino.quitadas.begin(), destino.quitadas.end(), i) != destino.quitadas.end();
+        const std::vector<int> pestanas = pestanasDe(f, i, destino);
+        f.sinNivel = destino.pestana < 0
+            && std::none_of(pestanas.begin(), pestanas.end(), [](int p) { return DefArchivos[std::size_t(p)].esDeNivel(); });
+        for (std::size_t p = 0; p < DefArchivos.size(); ++p)
+            if (presentes[p].contains(clave) && std::find(pestanas.begin(), pestanas.end(), int(p)) == pestanas.end()
+                && DefArchivos[p].esDeNivel())
+                f.enOtras << titulo(int(p));
+        // a row without a level is left out whole, the fundamentals too: the coach gives it one
+        if (!f.quitada && !f.sinNivel)
+            for (int p : pestanas) {
+                PlanDeImportacion::Lugar l;
+                l.pestana = p;
+                l.yaEsta = presentes[std::size_t(p)].contains(clave);
+                if (!l.yaEsta) {
+                    presentes[std::size_t(p)].insert(clave);
+                    ++plan.aImportar[std::size_t(p)];
+                    if (siguiente[std::size_t(p)] < libres[std::size_t(p)].size())
+                        l.registro = libres[std::size_t(p)][siguiente[std::size_t(p)]++];
+                }
+                f.lugares.push_back(l);
+            }
         plan.filas.push_back(f);
     }
     return plan;
 }
 
-ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const DefArchivo &archivo,
-                                                  const std::vector<AtletaImportado> &lista)
+ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const std::vector<AtletaImportado> &lista,
+                                                  const DestinoDeImportacion &destino)
 {
     using R = ResultadoDe<PlanDeImportacion>;
-    const QString ruta = QDir(carpeta).filePath(QString::fromLatin1(archivo.archivo));
-    const ResultadoDe<QByteArray> leido = leerArchivoEntero(ruta);
-    if (!leido)
-        return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(ruta), leido.razon()));
-    return R::exito(planDeImportacion(leido.valor(), lista));
+    std::array<QByteArray, DefArchivos.size()> archivos;
+    for (std::size_t p = 0; p < DefArchivos.size(); ++p) {
+        const QString ruta = QDir(carpeta).filePath(QString::fromLatin1(DefArchivos[p].archivo));
+        const ResultadoDe<QByteArray> leido = leerArchivoEntero(ruta);
+        if (!leido)
+            return R::falla(
+                QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(ruta), leido.razon()));
+        archivos[p] = leido.valor();
+    }
+    return R::exito(planDeImportacion(archivos, lista, destino));
 }
 
-ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archivo,
-                                 const std::vector<AtletaImportado> &lista)
+ResultadoDe<int> importarAtletas(const QString &carpeta, const std::vector<AtletaImportado> &lista,
+                                 const DestinoDeImportacion &destino)
 {
     using R = ResultadoDe<int>;
     EscrituraDeRegistros escritura(carpeta);
     if (!escritura.cerrojo())
         return R::falla(escritura.cerrojo());
-    const ResultadoDe<QByteArray> leido = escritura.leer(archivo);
-    if (!leido)
-        return R::falla(QStringLiteral("%1; no se importó ninguno").arg(leido.razon()));
-    const PlanDeImportacion plan = planDeImportacion(leido.valor(), lista);
-    if (!plan.cabe())
-        return R::falla(QStringLiteral("la lista tiene %1 atletas nuevos y en «%2» sólo quedan %3 registros libres; "
-                                       "no se importó ninguno")
-                            .arg(plan.aImportar)
-                            .arg(QString::fromLatin1(archivo.archivo))
-                            .arg(plan.libres));
-    QByteArray bytes = leido.valor();
-    const MapaCampos &mapa = archivo.esDeNivel() ? mapaNivel() : mapaFundamentos();
-    int hechos = 0;
-    for (const PlanDeImportacion::Fila &f : plan.filas) {
-        if (f.registro == 0)
-            continue;
-        TipoReg r = registroEn(bytes, f.registro);
-        // as the screen stores a record where only the name and the age were typed
-        r.guardar(Campo::Nombre, f.atleta.nombre);
-        r.guardar(Campo::Edad, f.atleta.edad);
-        for (std::size_t i = 2; i < mapa.size(); ++i)
-            r.guardar(mapa[i].campo, QString());
-        ponerRegistroEn(bytes, f.registro, r);
-        ++hechos;
+    std::array<QByteArray, DefArchivos.size()> archivos;
+    for (std::size_t p = 0; p < DefArchivos.size(); ++p) {
+        const ResultadoDe<QByteArray> leido = escritura.leer(DefArchivos[p]);
+        if (!leido)
+            return R::falla(QStringLiteral("%1; no se importó ninguno").arg(leido.razon()));
+        archivos[p] = leido.valor();
     }
+    const PlanDeImportacion plan = planDeImportacion(archivos, lista, destino);
+    if (!plan.cabe())
+        return R::falla(QStringLiteral("%1; no se importó ninguno").arg(plan.queNoCabe().join(QStringLiteral("; "))));
+    int hechos = 0;
+    for (const PlanDeImportacion::Fila &f : plan.filas)
+        for (const PlanDeImportacion::Lugar &l : f.lugares) {
+            if (l.registro == 0)
+                continue;
+            QByteArray &bytes = archivos[std::size_t(l.pestana)];
+            const MapaCampos &mapa = DefArchivos[std::size_t(l.pestana)].esDeNivel() ? mapaNivel() : mapaFundamentos();
+            TipoReg r = registroEn(bytes, l.registro);
+            // as the screen stores a record where only the name and the age were typed
+            r.guardar(Campo::Nombre, f.atleta.nombre);
+            r.guardar(Campo::Edad, f.atleta.edad);
+            for (std::size_t i = 2; i < mapa.size(); ++i)
+                r.guardar(mapa[i].campo, QString());
+            ponerRegistroEn(bytes, l.registro, r);
+            ++hechos;
+        }
     if (hechos == 0)
         return R::exito(0);
-    escritura.cambiar(archivo, bytes);
+    for (std::size_t p = 0; p < DefArchivos.size(); ++p)
+        escritura.cambiar(DefArchivos[p], archivos[p]);
     if (const Resultado r = escritura.aplicar(); !r)
         return R::falla(r);
     return R::exito(hechos);
+}
+
+ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archivo,
+                                 const std::vector<AtletaImportado> &lista)
+{
+    DestinoDeImportacion destino;
+    for (std::size_t p = 0; p < DefArchivos.size(); ++p)
+        if (QLatin1String(DefArchivos[p].archivo) == QLatin1String(archivo.archivo))
+            destino.pestana = int(p);
+    return importarAtletas(carpeta, lista, destino);
+}
+
+Resultado carpetaLibre(const QString &carpeta)
+{
+    const UnaCopia cerrojo(QDir(carpeta).absolutePath());
+    return cerrojoDeLaAccion(cerrojo, QDir(carpeta).absolutePath());
 }
 
 }  // namespace korva

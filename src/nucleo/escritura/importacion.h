@@ -1,56 +1,75 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
+#include "nucleo/escritura/lista_de_atletas.h"
 #include "nucleo/registros/def_archivo.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <map>
 #include <vector>
 
 namespace korva {
 
-// One athlete of a roster to import: the name as given, the age (may be empty).
-struct AtletaImportado {
-    QString nombre;
-    QString edad;
+// Where a roster goes: into one tab (pestana 0 to 4), or, with pestana -1, the whole squad
+// into the level tabs by age, and every athlete into the fundamentals too when asked. The
+// coach may give a level to a row that has none (asignadas: row -> tab), or leave rows out.
+struct DestinoDeImportacion {
+    int pestana = -1;
+    bool conFundamentos = true;
+    std::map<int, int> asignadas;
+    std::vector<int> quitadas;
 };
-
-// The most a roster file may measure: a squad's list is a few kilobytes.
-constexpr qint64 TamanoMaximoDeLista = 4 * 1024 * 1024;
-
-// A roster pasted from a spreadsheet or read from a CSV or text file: a name per row, the
-// age in a second column when there is one; the separator (tab, ";" or ",") found in the
-// text; a first row of column titles ("Nombre", "Edad") is no athlete.
-std::vector<AtletaImportado> leerLista(const QString &texto);
-// The text of a roster file, in UTF-8 or else Windows-1252.
-QString textoDeLista(const QByteArray &bytes);
-// A roster file's text, read without waiting and within its bound; else why not, with the
-// file's path.
-ResultadoDe<QString> leerArchivoDeLista(const QString &ruta);
 
 // What an import would do, shown before anything is written.
 struct PlanDeImportacion {
+    // One place a name takes: a tab, the record (0 when it does not fit), or already there.
+    struct Lugar {
+        int pestana = -1;
+        int registro = 0;
+        bool yaEsta = false;
+    };
     struct Fila {
         AtletaImportado atleta;
-        QString guardado;      // the name as the record will hold it (composed, Windows-1252, 30 characters)
-        int registro = 0;      // the slot it takes; 0 when skipped
-        bool yaEsta = false;   // a name already in the file: skipped
-        bool cortado = false;  // stored otherwise than given
+        QString guardado;        // the name as the record will hold it (composed, Windows-1252, 30 characters)
+        bool cortado = false;    // stored otherwise than given
+        int nivelPorEdad = -1;   // the level tab of the age (-1: none, or no age)
+        bool sinNivel = false;   // whole squad: no level for this age, and none given: left out
+        bool fueraDeEdad = false;  // one tab: the age is outside that tab's range
+        bool quitada = false;    // left out by the coach
+        QStringList enOtras;     // the other tabs that already hold this name
+        std::vector<Lugar> lugares;
+        // The row's note, in words, for the preview and the command line.
+        QString nota() const;
     };
     std::vector<Fila> filas;
-    int libres = 0;  // empty slots (blank name) in the file
-    int aImportar = 0;
-    bool cabe() const { return aImportar <= libres; }
+    std::array<int, DefArchivos.size()> libres{};     // empty slots (blank name) in each file
+    std::array<int, DefArchivos.size()> aImportar{};  // names new to each file
+    bool cabe() const;
+    int nuevos() const;
+    // For each tab where the new names do not fit, how many there are and how many fit.
+    QStringList queNoCabe() const;
 };
-// The plan over the file's bytes as they are, or over the file of the folder.
-PlanDeImportacion planDeImportacion(const QByteArray &archivo, const std::vector<AtletaImportado> &lista);
-ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const DefArchivo &archivo,
-                                                  const std::vector<AtletaImportado> &lista);
-// Imports as planned into the file's empty slots, in order, through the one writer: each
-// takes its name and age, and its tests stay blank; nothing is written when they do not all
-// fit. Carries how many.
+
+// The plan over the five files' bytes as they are, or over the files of the folder.
+PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.size()> &archivos,
+                                    const std::vector<AtletaImportado> &lista, const DestinoDeImportacion &destino);
+ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const std::vector<AtletaImportado> &lista,
+                                                  const DestinoDeImportacion &destino);
+
+// The import as planned, through the one writer, all the tabs together: each new name takes
+// the next empty slot of its tab with its age, its tests blank; nothing is written when the
+// names do not all fit. Carries how many records were filled.
+ResultadoDe<int> importarAtletas(const QString &carpeta, const std::vector<AtletaImportado> &lista,
+                                 const DestinoDeImportacion &destino);
+// The same into one tab.
 ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archivo,
                                  const std::vector<AtletaImportado> &lista);
+
+// Whether a writing action may start now: no copy of the evaluation program is open in the
+// folder (said first, before any question, with the folder's name).
+Resultado carpetaLibre(const QString &carpeta);
 
 }  // namespace korva

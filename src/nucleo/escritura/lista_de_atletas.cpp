@@ -1,0 +1,390 @@
+#include "nucleo/escritura/lista_de_atletas.h"
+
+#include "nucleo/comun/archivos_del_sistema.h"
+#include "nucleo/escritura/libro_de_calculo.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace korva {
+
+namespace {
+
+const QString GuardeloComo = QStringLiteral("guárdelo como .xlsx, .ods o CSV desde la hoja de cálculo y vuelva a "
+                                            "intentarlo");
+
+// What a file is by its first bytes, when it is no roster at all.
+QString queNoEs(const QByteArray &b)
+{
+    if (b.startsWith("%PDF"))
+        return QStringLiteral("es un PDF, no una lista");
+    if (b.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+        return QStringLiteral("es una hoja de cálculo de Excel antigua (.xls) u otro documento antiguo de Office");
+    if (b.startsWith("\x89PNG") || b.startsWith("\xFF\xD8\xFF") || b.startsWith("GIF8") || b.startsWith("BM"))
+        return QStringLiteral("es una imagen, no una lista");
+    return QString();
+}
+
+// Whether bytes without a byte order mark look like UTF-16: a zero byte in every other place.
+std::optional<QStringDecoder::Encoding> utf16SinMarca(const QByteArray &b)
+{
+    int pares = 0, impares = 0;
+    const qsizetype n = qMin<qsizetype>(b.size(), 4096);
+    for (qsizetype i = 0; i < n; ++i)
+        if (b[i] == '\0')
+            ++(i % 2 ? impares : pares);
+    if (impares > n / 4 && pares == 0)
+        return QStringDecoder::Utf16LE;
+    if (pares > n / 4 && impares == 0)
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+// A header's text as it is compared: no accents, lower case, no punctuation at its ends.
+QString normalizado(const QString &texto)
+{
+    QString sin;
+    for (const QChar c : texto.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            sin += c;
+    sin = sin.toLower().simplified();
+    sin.remove(QRegularExpression(QStringLiteral("^[^a-z0-9]+|[^a-z0-9]+$")));
+    return sin.replace(QRegularExpression(QStringLiteral("[.:]")), QString()).simplified();
+}
+
+enum class Columna { Otra, Nombre, Apellidos, Edad, Nacimiento };
+
+Columna columnaDeCabecera(const QString &texto)
+{
+    static const QStringList nombre{"nombre", "nombres", "nombre y apellidos", "nombre completo", "apellidos y nombre",
+                                    "apellidos, nombre", "atleta", "atletas", "jugador", "jugadora", "jugadores",
+                                    "alumno", "alumna", "deportista"};
+    static const QStringList apellidos{"apellidos", "apellido", "primer apellido"};
+    static const QStringList edad{"edad", "anos", "edad (anos)"};
+    static const QStringList nacimiento{"fecha de nacimiento", "fecha nacimiento", "nacimiento", "f nacimiento",
+                                        "f de nacimiento", "fecha de nac", "fecha nac", "f nac"};
+    const QString n = normalizado(texto);
+    if (nombre.contains(n))
+        return Columna::Nombre;
+    if (apellidos.contains(n))
+        return Columna::Apellidos;
+    if (edad.contains(n))
+        return Columna::Edad;
+    if (nacimiento.contains(n))
+        return Columna::Nacimiento;
+    return Columna::Otra;
+}
+
+// A birth date as spreadsheets and coaches write it: 2014-05-03, 03/05/2014, 3-5-14, 3.5.2014.
+std::optional<QDate> fechaDeTexto(const QString &texto, const QDate &hoy)
+{
+    const QString t = texto.trimmed();
+    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})(?:[T ].*)?$"));
+    static const QRegularExpression dma(QStringLiteral("^(\\d{1,2})[/.-](\\d{1,2})[/.-](\\d{2}|\\d{4})$"));
+    QDate fecha;
+    if (const auto m = iso.match(t); m.hasMatch())
+        fecha = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    else if (const auto m = dma.match(t); m.hasMatch()) {
+        int anio = m.captured(3).toInt();
+        if (m.captured(3).size() == 2)
+            anio += anio <= hoy.year() % 100 ? 2000 : 1900;
+        fecha = QDate(anio, m.captured(2).toInt(), m.captured(1).toInt());
+    }
+    if (!fecha.isValid() || fecha > hoy)
+        return std::nullopt;
+    return fecha;
+}
+
+int edadEn(const QDate &nacimiento, const QDate &hoy)
+{
+    int anios = hoy.year() - nacimiento.year();
+    if (hoy.month() < nacimiento.month() || (hoy.month() == nacimiento.month() && hoy.day() < nacimiento.day()))
+        --anios;
+    return anios;
+}
+
+// A name as it is offered: control and invisible characters gone, blanks folded.
+QString nombreLimpio(const QString &texto)
+{
+    QString limpio;
+    for (const QChar c : texto)
+        if (c.category() == QChar::Other_Control || esInvisible(c))
+            limpio += QLatin1Char(' ');
+        else
+            limpio += c;
+    return limpio.simplified();
+}
+
+bool tieneLetraOCifra(const QString &texto)
+{
+    for (const QChar c : texto)
+        if (c.isLetterOrNumber())
+            return true;
+    return false;
+}
+
+// The rows of the text with one separator (none: one column), quotes as RFC 4180 has them.
+std::vector<QStringList> partir(const QString &texto, QChar separador)
+{
+    std::vector<QStringList> filas;
+    QStringList fila;
+    QString campo;
+    bool entreComillas = false, citado = false;
+    const auto cerrarCampo = [&] {
+        fila << (citado ? campo : campo.trimmed());
+        campo.clear();
+        citado = false;
+    };
+    const auto cerrarFila = [&] {
+        cerrarCampo();
+        if (fila.size() == 1 && fila.front().isEmpty())
+            fila.clear();
+        filas.push_back(fila);
+        fila.clear();
+    };
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (entreComillas) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < texto.size() && texto[i + 1] == QLatin1Char('"'))
+                    campo += texto[++i];
+                else
+                    entreComillas = false;
+            } else {
+                campo += c;
+            }
+        } else if (c == QLatin1Char('"') && campo.trimmed().isEmpty()) {
+            entreComillas = citado = true;
+            campo.clear();
+        } else if (!separador.isNull() && c == separador) {
+            cerrarCampo();
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < texto.size() && texto[i + 1] == QLatin1Char('\n'))
+                ++i;
+            cerrarFila();
+        } else if (!citado) {
+            campo += c;
+        }
+    }
+    if (!campo.isEmpty() || !fila.isEmpty())
+        cerrarFila();
+    return filas;
+}
+
+// How well a separator fits: the share of the rows that have the most common number of
+// columns, when that number is more than one.
+double ajuste(const std::vector<QStringList> &filas)
+{
+    std::array<int, 64> cuantas{};
+    int llenas = 0;
+    for (const QStringList &f : filas)
+        if (!f.isEmpty()) {
+            ++llenas;
+            ++cuantas[std::size_t(qMin<qsizetype>(f.size(), 63))];
+        }
+    int mejor = 0;
+    for (std::size_t n = 2; n < cuantas.size(); ++n)
+        mejor = qMax(mejor, cuantas[n]);
+    return llenas ? double(mejor) / llenas : 0;
+}
+
+bool pareceEdadOFecha(const QString &texto)
+{
+    return texto.isEmpty() || edadDeTexto(texto) || fechaDeTexto(texto, QDate(9999, 12, 31));
+}
+
+}  // namespace
+
+std::optional<int> edadDeTexto(const QString &texto)
+{
+    static const QRegularExpression forma(QStringLiteral("^(\\d{1,3})(?:[.,]0+)?(?:\\s*años?)?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = forma.match(texto.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toInt();
+}
+
+QString textoDeLista(const QByteArray &bytes, QStringList *avisos)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+    if (const auto utf16 = utf16SinMarca(bytes))
+        return QStringDecoder(*utf16).decode(bytes);
+    const QByteArray sinMarca = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QStringDecoder entero(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texto = entero.decode(sinMarca);
+    if (!entero.hasError())
+        return texto;
+    // Lines of two encodings (a list pasted together): each line as it reads.
+    QString resultado;
+    const QList<QByteArray> lineas = sinMarca.split('\n');
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString linea = utf8.decode(lineas[i]);
+        if (utf8.hasError()) {
+            linea = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(lineas[i]);
+            if (avisos)
+                *avisos << QStringLiteral("la línea %1 no estaba en UTF-8: se leyó como Windows-1252 («%2»)")
+                               .arg(i + 1)
+                               .arg(linea.trimmed());
+        }
+        resultado += linea;
+        if (i + 1 < lineas.size())
+            resultado += QLatin1Char('\n');
+    }
+    return resultado;
+}
+
+std::vector<QStringList> filasDeTexto(const QString &texto)
+{
+    std::vector<QStringList> mejor = partir(texto, QChar());
+    double mejorAjuste = 0;
+    for (const QChar s : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')}) {
+        if (!texto.contains(s))
+            continue;
+        std::vector<QStringList> filas = partir(texto, s);
+        const double a = ajuste(filas);
+        if (a > mejorAjuste + 1e-9) {
+            mejorAjuste = a;
+            mejor = std::move(filas);
+        }
+    }
+    return mejor;
+}
+
+ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &hoy)
+{
+    ListaDeAtletas lista;
+    // The header row: the first of the first rows that names a name's column.
+    std::size_t primera = 0;
+    int colNombre = 0, colApellidos = -1, colEdad = 1, colNacimiento = -1;
+    bool conCabecera = false;
+    for (std::size_t i = 0, vistas = 0; i < filas.size() && vistas < 10 && !conCabecera; ++i) {
+        if (filas[i].isEmpty())
+            continue;
+        ++vistas;
+        int n = -1, a = -1, e = -1, f = -1;
+        for (int c = 0; c < filas[i].size(); ++c)
+            switch (columnaDeCabecera(filas[i][c])) {
+            case Columna::Nombre: n = n < 0 ? c : n; break;
+            case Columna::Apellidos: a = a < 0 ? c : a; break;
+            case Columna::Edad: e = e < 0 ? c : e; break;
+            case Columna::Nacimiento: f = f < 0 ? c : f; break;
+            case Columna::Otra: break;
+            }
+        if (n < 0 && a < 0 && (e >= 0 || f >= 0))  // the names' column has a title of its own
+            for (int c = 0; c < filas[i].size() && n < 0; ++c)
+                if (c != e && c != f)
+                    n = c;
+        if (n >= 0 || a >= 0) {
+            conCabecera = true;
+            primera = i + 1;
+            colNombre = n;
+            colApellidos = a;
+            colEdad = e;
+            colNacimiento = f;
+        }
+    }
+    for (std::size_t i = primera; i < filas.size(); ++i) {
+        const QStringList &f = filas[i];
+        if (f.isEmpty() || std::all_of(f.begin(), f.end(), [](const QString &t) { return t.trimmed().isEmpty(); }))
+            continue;
+        AtletaImportado a;
+        a.fila = int(i) + 1;
+        QStringList partes;
+        if (colNombre >= 0)
+            partes << f.value(colNombre);
+        if (colApellidos >= 0)
+            partes << f.value(colApellidos);
+        a.nombre = nombreLimpio(partes.join(QLatin1Char(' ')));
+        QString edad = colEdad >= 0 ? f.value(colEdad).trimmed() : QString();
+        if (!conCabecera && !edadDeTexto(edad))
+            if (const auto nacido = fechaDeTexto(edad, hoy))
+                edad = QString::number(edadEn(*nacido, hoy));
+        if (edad.isEmpty() && colNacimiento >= 0)
+            if (const auto nacido = fechaDeTexto(f.value(colNacimiento), hoy))
+                edad = QString::number(edadEn(*nacido, hoy));
+        if (const auto n = edadDeTexto(edad))
+            edad = QString::number(*n);
+        a.edad = nombreLimpio(edad);
+        if (!tieneLetraOCifra(a.nombre)) {
+            lista.omitidas << QStringLiteral("fila %1: «%2» no es un nombre (no tiene ninguna letra ni cifra)")
+                                  .arg(a.fila)
+                                  .arg(a.nombre);
+            continue;
+        }
+        lista.atletas.push_back(a);
+    }
+    return lista;
+}
+
+ListaDeAtletas leerLista(const QString &texto, const QDate &hoy)
+{
+    std::vector<QStringList> filas = filasDeTexto(texto);
+    // A list of one column whose names hold a comma ("Pérez, Ana") is not names and ages: a
+    // second column that is never an age nor a date belongs to the name.
+    ListaDeAtletas lista = listaDeFilas(filas, hoy);
+    const bool sinCabecera = std::none_of(filas.begin(), filas.end(), [](const QStringList &f) {
+        return std::any_of(f.begin(), f.end(), [](const QString &t) {
+            const Columna c = columnaDeCabecera(t);
+            return c == Columna::Nombre || c == Columna::Apellidos;
+        });
+    });
+    if (sinCabecera && std::any_of(filas.begin(), filas.end(), [](const QStringList &f) {
+            return f.size() >= 2 && !pareceEdadOFecha(f[1].trimmed());
+        })) {
+        std::vector<QStringList> unaColumna = partir(texto, QChar());
+        for (QStringList &f : unaColumna)
+            for (QString &t : f)
+                t = t.trimmed();
+        lista = listaDeFilas(unaColumna, hoy);
+        for (AtletaImportado &a : lista.atletas)
+            a.edad.clear();
+    }
+    return lista;
+}
+
+ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja, const QDate &hoy)
+{
+    using R = ResultadoDe<ListaDeAtletas>;
+    if (const QString no = queNoEs(bytes); !no.isEmpty())
+        return R::falla(QStringLiteral("%1: %2").arg(no, GuardeloComo));
+    if (esArchivoZip(bytes)) {
+        const ResultadoDe<LibroDeCalculo> libro = leerLibroDeCalculo(bytes, hoja);
+        if (!libro)
+            return R::falla(QStringLiteral("%1: %2").arg(libro.razon(), GuardeloComo));
+        ListaDeAtletas lista = listaDeFilas(libro.valor().filas, hoy);
+        lista.hojas = libro.valor().hojas;
+        lista.hoja = libro.valor().hoja;
+        return R::exito(lista);
+    }
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || utf16SinMarca(bytes);
+    if (!utf16 && bytes.contains('\0'))
+        return R::falla(QStringLiteral("no es un archivo de texto ni una hoja de cálculo: %1").arg(GuardeloComo));
+    QStringList avisos;
+    const QString texto = textoDeLista(bytes, &avisos);
+    ListaDeAtletas lista = leerLista(texto, hoy);
+    lista.avisos = avisos + lista.avisos;
+    return R::exito(lista);
+}
+
+ResultadoDe<ListaDeAtletas> leerArchivoDeLista(const QString &ruta, const QString &hoja, const QDate &hoy)
+{
+    using R = ResultadoDe<ListaDeAtletas>;
+    const QString nativa = QDir::toNativeSeparators(ruta);
+    const ResultadoDe<QByteArray> bytes = leerArchivoAcotado(ruta, TamanoMaximoDeLista);
+    if (!bytes)
+        return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa, bytes.razon()));
+    const ResultadoDe<ListaDeAtletas> lista = leerListaDeBytes(bytes.valor(), hoja, hoy);
+    if (!lista)
+        return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa, lista.razon()));
+    return lista;
+}
+
+}  // namespace korva

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "nucleo/comun/resultado.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace korva {
+
+// One athlete of a roster: the name as it will be offered (its parts joined, controls and
+// blanks cleaned), the age as given or worked out from a birth date, and the row it came from.
+struct AtletaImportado {
+    QString nombre;
+    QString edad;
+    int fila = 0;  // 1 for the file's first row
+};
+
+// A squad's list as read from what the coach has: the athletes, the rows left out (with why:
+// no letter or digit in the name) and what the reader had to guess (lines that were not
+// UTF-8); for a spreadsheet, its sheets and the one read.
+struct ListaDeAtletas {
+    std::vector<AtletaImportado> atletas;
+    QStringList omitidas;
+    QStringList avisos;
+    QStringList hojas;
+    int hoja = 0;
+};
+
+// The most a roster file may measure: a squad's list is a few kilobytes.
+constexpr qint64 TamanoMaximoDeLista = 4 * 1024 * 1024;
+
+// The text of a roster file: UTF-8 (with or without its byte order mark), UTF-16 with its
+// byte order mark, or Windows-1252; where lines disagree, each line as it reads, the lines
+// that were not UTF-8 said in the warnings.
+QString textoDeLista(const QByteArray &bytes, QStringList *avisos = nullptr);
+
+// The rows of a text of separated values: the separator is the one of TAB, ";" and "," that
+// gives the rows one same number of columns; quotes as RFC 4180 has them (separators and line
+// breaks inside quotes, a doubled quote for a quote).
+std::vector<QStringList> filasDeTexto(const QString &texto);
+
+// The athletes of a table's rows: a header row is recognised ("Nombre", "Apellidos",
+// "Edad", "Fecha de nacimiento", in any case, with or without accents), else the name is
+// the first column and the age the second. "Nombre" and "Apellidos" make "Nombre Apellidos";
+// a birth date gives the age at the date given.
+ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &hoy = QDate::currentDate());
+
+// A pasted text or a text file's content.
+ListaDeAtletas leerLista(const QString &texto, const QDate &hoy = QDate::currentDate());
+// A roster file's bytes: an .xlsx or an .ods (the sheet of that name, the first by default),
+// or text; anything else (an old .xls, a PDF, a picture) is refused with what to do.
+ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja = QString(),
+                                             const QDate &hoy = QDate::currentDate());
+// A roster file, read without waiting and within its bound; a failure names the file.
+ResultadoDe<ListaDeAtletas> leerArchivoDeLista(const QString &ruta, const QString &hoja = QString(),
+                                               const QDate &hoy = QDate::currentDate());
+
+// An age as a coach writes it ("12", "12 años", "12.0"): whole years, or nothing.
+std::optional<int> edadDeTexto(const QString &texto);
+
+}  // namespace korva

@@ -3,6 +3,7 @@
 // evaluation screens read and write their record files there).
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
+#include "equipo/dialogo_importacion.h"
 #include "equipo/ventana_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
@@ -83,5 +84,14 @@ int main(int argc, char *argv[])
         impresora.setColorMode(QPrinter::Color);
         equipo.imprimirEn(impresora);
     }
+
+    // The import preview of a mixed-age squad, one without a level among them.
+    const ListaDeAtletas plantilla = leerLista(QStringLiteral(
+        "Nombre;Apellidos;Edad\nJosé;Núñez;7\nAna;Peña;9\nIñaki;Güell;10\nMaría José;López Fernández de la Vega;11\n"
+        "Luis;Pérez;12\nRenée;D'Arcy;15\nÑoño;Martínez;17\n---;;12\n"));
+    DialogoImportacion vista(QDir::currentPath(), -1, plantilla, {});
+    vista.show();
+    QApplication::processEvents();
+    vista.grab().save(destino.filePath(QStringLiteral("EQUIPO-plantilla.png")));
     return 0;
 }

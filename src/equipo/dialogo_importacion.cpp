@@ -28,6 +28,15 @@ QString titulo(int pestana)
     return QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo);
 }
 
+// Sentences of their own: each with a capital letter.
+QStringList conMayuscula(QStringList frases)
+{
+    for (QString &f : frases)
+        if (!f.isEmpty())
+            f[0] = f[0].toUpper();
+    return frases;
+}
+
 }  // namespace
 
 DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, const ListaDeAtletas &lista,
@@ -201,7 +210,7 @@ void DialogoImportacion::replanear()
     if (!m_plan.cabe())
         texto = QStringLiteral("<b>No caben todos: no se importará nada</b> hasta que quite atletas de la lista o libere "
                                "registros.<br>")
-            + m_plan.queNoCabe().join(QStringLiteral(".<br>")).toHtmlEscaped() + QLatin1Char('.');
+            + conMayuscula(m_plan.queNoCabe()).join(QStringLiteral(".<br>")).toHtmlEscaped() + QLatin1Char('.');
     else if (m_plan.nuevos() == 0)
         texto = QStringLiteral("No hay ningún atleta nuevo que importar.");
     else

@@ -4,6 +4,7 @@
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
 #include "equipo/dialogo_importacion.h"
+#include "equipo/rejilla_de_prueba.h"
 #include "equipo/ventana_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QUndoStack>
 
 using namespace korva;
 
@@ -93,5 +96,21 @@ int main(int argc, char *argv[])
     vista.show();
     QApplication::processEvents();
     vista.grab().save(destino.filePath(QStringLiteral("EQUIPO-plantilla.png")));
+
+    // The station grid of level 2's speed: a value taken, one that looks wrong (amber), one
+    // refused (its reason under the grid).
+    if (const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(QDir::currentPath(), 1, 1); toma) {
+        RejillaDePrueba rejilla(toma.valor());
+        rejilla.resize(900, 640);
+        rejilla.show();
+        rejilla.tomar(0, QStringLiteral("8,45"));
+        rejilla.tomar(1, QStringLiteral("25"));
+        rejilla.tomar(2, QStringLiteral("1:35"));
+        rejilla.tabla()->setCurrentCell(2, 4);
+        QApplication::processEvents();
+        rejilla.grab().save(destino.filePath(QStringLiteral("EQUIPO-prueba.png")));
+        rejilla.deshacer()->clear();
+        rejilla.toma().quitarRecuperacion();
+    }
     return 0;
 }

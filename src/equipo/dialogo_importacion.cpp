@@ -39,8 +39,8 @@ QStringList conMayuscula(QStringList frases)
 
 }  // namespace
 
-DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, const ListaDeAtletas &lista,
-                                       Releer releer, QWidget *padre)
+DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, const ListaDeAtletas &lista, Releer releer,
+                                       QWidget *padre)
     : QDialog(padre), m_carpeta(carpeta), m_lista(lista), m_releer(std::move(releer))
 {
     m_destino.pestana = pestana;
@@ -60,7 +60,8 @@ DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, cons
         arriba->addWidget(m_hoja);
     }
     if (pestana < 0) {
-        m_fundamentos = new QCheckBox(QStringLiteral("Poner también a todos en %1").arg(titulo(PestanaFundamentos)), this);
+        m_fundamentos =
+            new QCheckBox(QStringLiteral("Poner también a todos en %1").arg(titulo(PestanaFundamentos)), this);
         m_fundamentos->setChecked(true);
         connect(m_fundamentos, &QCheckBox::toggled, this, [this](bool si) {
             m_destino.conFundamentos = si;
@@ -99,8 +100,8 @@ void DialogoImportacion::cambiarHoja(const QString &hoja)
 {
     const ResultadoDe<ListaDeAtletas> otra = m_releer(hoja);
     if (!otra) {
-        QMessageBox::warning(this, QStringLiteral("KORVA 4"), QStringLiteral("No se pudo leer la hoja «%1».\nMotivo: %2")
-                                                                   .arg(hoja, otra.razon()));
+        QMessageBox::warning(this, QStringLiteral("KORVA 4"),
+                             QStringLiteral("No se pudo leer la hoja «%1».\nMotivo: %2").arg(hoja, otra.razon()));
         return;
     }
     m_lista = otra.valor();
@@ -146,30 +147,35 @@ void DialogoImportacion::llenarTabla()
         });
         m_tabla->setCellWidget(r, Pestana, nivel);
     }
-    connect(m_tabla, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (item->column() != Incluir)
-            return;
-        auto &q = m_destino.quitadas;
-        q.erase(std::remove(q.begin(), q.end(), item->row()), q.end());
-        if (item->checkState() != Qt::Checked)
-            q.push_back(item->row());
-        replanear();
-    }, Qt::UniqueConnection);
+    connect(
+        m_tabla, &QTableWidget::itemChanged, this,
+        [this](QTableWidgetItem *item) {
+            if (item->column() != Incluir)
+                return;
+            auto &q = m_destino.quitadas;
+            q.erase(std::remove(q.begin(), q.end(), item->row()), q.end());
+            if (item->checkState() != Qt::Checked)
+                q.push_back(item->row());
+            replanear();
+        },
+        Qt::UniqueConnection);
     QStringList fuera = m_lista.omitidas + m_lista.avisos;
     m_fuera->setText(fuera.isEmpty() ? QString()
                                      : QStringLiteral("No se importan o se leyeron con cuidado:\n• ")
-                                           + fuera.join(QStringLiteral("\n• ")));
+                             + fuera.join(QStringLiteral("\n• ")));
     m_fuera->setVisible(!fuera.isEmpty());
     replanear();
     m_tabla->resizeColumnsToContents();
-    m_tabla->setColumnWidth(Pestana, qMax(m_tabla->columnWidth(Pestana), fontMetrics().horizontalAdvance(titulo(3)) + 40));
+    m_tabla->setColumnWidth(Pestana,
+                            qMax(m_tabla->columnWidth(Pestana), fontMetrics().horizontalAdvance(titulo(3)) + 40));
 }
 
 void DialogoImportacion::replanear()
 {
     const ResultadoDe<PlanDeImportacion> plan = planearImportacion(m_carpeta, m_lista.atletas, m_destino);
     if (!plan) {
-        m_resumen->setText(QStringLiteral("No se pueden leer los archivos de la carpeta.\nMotivo: %1").arg(plan.razon()));
+        m_resumen->setText(
+            QStringLiteral("No se pueden leer los archivos de la carpeta.\nMotivo: %1").arg(plan.razon()));
         permitirImportar(false);
         return;
     }
@@ -180,8 +186,9 @@ void DialogoImportacion::replanear()
         m_tabla->item(r, Nombre)->setText(f.guardado);
         QStringList registro, fundamentos;
         for (const PlanDeImportacion::Lugar &l : f.lugares) {
-            const QString texto = l.yaEsta ? QStringLiteral("ya está") : l.registro ? QString::number(l.registro)
-                                                                                    : QStringLiteral("no cabe");
+            const QString texto = l.yaEsta ? QStringLiteral("ya está")
+                : l.registro               ? QString::number(l.registro)
+                                           : QStringLiteral("no cabe");
             (l.pestana == PestanaFundamentos && m_destino.pestana < 0 ? fundamentos : registro) << texto;
         }
         m_tabla->item(r, Registro)->setText(registro.join(QStringLiteral(", ")));
@@ -194,7 +201,7 @@ void DialogoImportacion::replanear()
         for (int c = Nombre; c < Columnas; ++c)
             if (QTableWidgetItem *i = m_tabla->item(r, c))
                 i->setForeground(c == Nota && aviso ? QColor(160, 70, 0)
-                                 : fuera            ? palette().placeholderText().color()
+                                     : fuera        ? palette().placeholderText().color()
                                                     : palette().text().color());
     }
     QStringList porPestana;
@@ -208,13 +215,16 @@ void DialogoImportacion::replanear()
                                            [](const auto &f) { return f.sinNivel && !f.quitada; }));
     QString texto;
     if (!m_plan.cabe())
-        texto = QStringLiteral("<b>No caben todos: no se importará nada</b> hasta que quite atletas de la lista o libere "
-                               "registros.<br>")
+        texto =
+            QStringLiteral("<b>No caben todos: no se importará nada</b> hasta que quite atletas de la lista o libere "
+                           "registros.<br>")
             + conMayuscula(m_plan.queNoCabe()).join(QStringLiteral(".<br>")).toHtmlEscaped() + QLatin1Char('.');
     else if (m_plan.nuevos() == 0)
         texto = QStringLiteral("No hay ningún atleta nuevo que importar.");
     else
-        texto = QStringLiteral("Se importarán %1 registros nuevos. %2.").arg(m_plan.nuevos()).arg(porPestana.join(QStringLiteral("; ")).toHtmlEscaped());
+        texto = QStringLiteral("Se importarán %1 registros nuevos. %2.")
+                    .arg(m_plan.nuevos())
+                    .arg(porPestana.join(QStringLiteral("; ")).toHtmlEscaped());
     if (sinNivel > 0)
         texto += QStringLiteral("<br>%1 sin nivel para su edad: elija su nivel en la columna «Pestaña» o se "
                                 "dejarán fuera.")
@@ -237,8 +247,8 @@ ResultadoDe<int> DialogoImportacion::importar(const QString &carpeta, int pestan
     if (const Resultado libre = carpetaLibre(carpeta); !libre)
         return R::falla(libre);
     const QString donde = pestana < 0 ? QStringLiteral("del equipo") : QStringLiteral("de «%1»").arg(titulo(pestana));
-    QMessageBox origen(QMessageBox::Question, pestana < 0 ? QStringLiteral("Importar la plantilla")
-                                                          : QStringLiteral("Importar atletas"),
+    QMessageBox origen(QMessageBox::Question,
+                       pestana < 0 ? QStringLiteral("Importar la plantilla") : QStringLiteral("Importar atletas"),
                        QStringLiteral("¿De dónde vienen los atletas %1?\n\nElija el archivo de la plantilla (.xlsx, "
                                       ".ods, CSV o texto), o copie en la hoja de cálculo la columna de los nombres (y "
                                       "la de las edades o las fechas de nacimiento al lado) y elija «Pegar».")

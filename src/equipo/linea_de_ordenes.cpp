@@ -4,6 +4,7 @@
 #include "equipo/hojas_del_equipo.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
+#include "nucleo/escritura/toma_de_prueba.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 #include "nucleo/registros/def_archivo.h"
 
@@ -64,13 +65,24 @@ LineaDeOrdenes::LineaDeOrdenes()
       m_hoja(QStringLiteral("hoja"), QStringLiteral("Con --importar: la hoja del libro (la primera si no se indica)."),
              QStringLiteral("nombre")),
       m_sinFundamentos(QStringLiteral("sin-fundamentos"),
-                       QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos."))
+                       QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos.")),
+      m_prueba(QStringLiteral("prueba"),
+               QStringLiteral("Con --valores: la prueba, por su nombre en la pantalla (Resistencia, Velocidad, "
+                              "Lagartijas, Abdominales, Sentadillas; Conduccion INTERNA, Recepcion PIE, Tiro "
+                              "FRONTAL…), sin importar mayúsculas ni acentos."),
+               QStringLiteral("nombre")),
+      m_valores(QStringLiteral("valores"),
+                QStringLiteral("Guarda los valores de una prueba (--prueba) de los atletas de la pestaña de --pestana: "
+                               "un archivo con un nombre y un valor por fila. Un nombre desconocido o repetido, o un "
+                               "valor que no se puede leer, rechaza la lista entera. No se hace si KORVA 4 está "
+                               "abierto en la carpeta."),
+                QStringLiteral("archivo"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
                        "exportación y la impresión. Sin una acción abre su ventana."));
     m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas, m_guardarEvaluacion, m_compararCon,
-                         m_nuevaEvaluacion, m_importar, m_hoja, m_sinFundamentos});
+                         m_nuevaEvaluacion, m_importar, m_hoja, m_sinFundamentos, m_prueba, m_valores});
 }
 
 bool LineaDeOrdenes::leer(const QStringList &argumentos)
@@ -81,7 +93,7 @@ bool LineaDeOrdenes::leer(const QStringList &argumentos)
 bool LineaDeOrdenes::conVentana() const
 {
     for (const QCommandLineOption *o :
-         {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar})
+         {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar, &m_valores})
         if (m_parser.isSet(*o))
             return false;
     return true;
@@ -126,7 +138,7 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
         return 2;
     };
     // A writing action while KORVA 4 is open in the folder: said before anything else.
-    if (m_parser.isSet(m_importar) || m_parser.isSet(m_nuevaEvaluacion))
+    if (m_parser.isSet(m_importar) || m_parser.isSet(m_nuevaEvaluacion) || m_parser.isSet(m_valores))
         if (const Resultado libre = carpetaLibre(carpeta()); !libre) {
             errores << QStringLiteral("korva4-equipo: %1\n").arg(libre.razon());
             return 1;
@@ -171,14 +183,38 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
     }
     m_lista = ListaDeAtletas();
     if (m_parser.isSet(m_importar)) {
-        const ResultadoDe<ListaDeAtletas> lista = leerArchivoDeLista(m_parser.value(m_importar), m_parser.value(m_hoja));
+        const ResultadoDe<ListaDeAtletas> lista =
+            leerArchivoDeLista(m_parser.value(m_importar), m_parser.value(m_hoja));
         if (!lista) {
             errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(lista.razon());
             return 1;
         }
         m_lista = lista.valor();
-    } else if (m_parser.isSet(m_hoja) || m_parser.isSet(m_sinFundamentos)) {
-        return mal(QStringLiteral("--hoja y --sin-fundamentos van con --importar."));
+    } else if (m_parser.isSet(m_sinFundamentos) || (m_parser.isSet(m_hoja) && !m_parser.isSet(m_valores))) {
+        return mal(QStringLiteral("--hoja y --sin-fundamentos van con --importar (--hoja, también con --valores)."));
+    }
+    m_filasDeValores.clear();
+    m_pruebaPedida = -1;
+    if (m_parser.isSet(m_valores) || m_parser.isSet(m_prueba)) {
+        if (!m_parser.isSet(m_valores) || !m_parser.isSet(m_prueba) || m_pestanaPedida < 0)
+            return mal(QStringLiteral("los valores de una prueba llevan --valores, --prueba y --pestana."));
+        const DefArchivo &archivo = DefArchivos[std::size_t(m_pestanaPedida)];
+        const DefPrueba *prueba = pruebaPorNombre(archivo, m_parser.value(m_prueba));
+        if (!prueba) {
+            QStringList nombres;
+            for (const DefPrueba &p : pruebasDe(archivo))
+                nombres << QString::fromUtf8(p.titulo);
+            return mal(QStringLiteral("en %1 no hay ninguna prueba «%2»; las pruebas son: %3.")
+                           .arg(QString::fromUtf8(archivo.titulo), m_parser.value(m_prueba),
+                                nombres.join(QStringLiteral(", "))));
+        }
+        m_pruebaPedida = int(prueba - pruebasDe(archivo).data());
+        const ResultadoDe<FilasLeidas> filas = leerFilasDeArchivo(m_parser.value(m_valores), m_parser.value(m_hoja));
+        if (!filas) {
+            errores << QStringLiteral("korva4-equipo: no se guardaron los valores.\nMotivo: %1\n").arg(filas.razon());
+            return 1;
+        }
+        m_filasDeValores = filas.valor().filas;
     }
     return 0;
 }
@@ -203,7 +239,10 @@ int LineaDeOrdenes::evaluaciones(QTextStream &salida, QTextStream &errores)
         salida << QStringLiteral("Evaluación guardada en «%1».\n").arg(QDir::toNativeSeparators(r.valor()));
     }
     if (m_parser.isSet(m_importar))
-        return importar(salida, errores);
+        if (const int codigo = importar(salida, errores); codigo != 0)
+            return codigo;
+    if (m_parser.isSet(m_valores))
+        return valores(salida, errores);
     return 0;
 }
 
@@ -219,7 +258,9 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
     if (plan)
         for (const PlanDeImportacion::Fila &f : plan.valor().filas)
             if (!f.nota().isEmpty())
-                errores << QStringLiteral("korva4-equipo: fila %1, «%2»: %3\n").arg(f.atleta.fila).arg(f.guardado, f.nota());
+                errores << QStringLiteral("korva4-equipo: fila %1, «%2»: %3\n")
+                               .arg(f.atleta.fila)
+                               .arg(f.guardado, f.nota());
     const ResultadoDe<int> r = importarAtletas(carpeta(), m_lista.atletas, destino);
     if (!r) {
         errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
@@ -234,8 +275,38 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
     QStringList porPestana;
     for (std::size_t p = 0; plan && p < DefArchivos.size(); ++p)
         if (plan.valor().aImportar[p] > 0)
-            porPestana << QStringLiteral("%1 en «%2»").arg(plan.valor().aImportar[p]).arg(QString::fromLatin1(DefArchivos[p].archivo));
+            porPestana << QStringLiteral("%1 en «%2»")
+                              .arg(plan.valor().aImportar[p])
+                              .arg(QString::fromLatin1(DefArchivos[p].archivo));
     salida << QStringLiteral("%1 registros nuevos: %2.\n").arg(r.valor()).arg(porPestana.join(QStringLiteral(", ")));
+    return 0;
+}
+
+int LineaDeOrdenes::valores(QTextStream &salida, QTextStream &errores)
+{
+    const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(carpeta(), m_pestanaPedida, m_pruebaPedida);
+    if (!toma) {
+        errores << QStringLiteral("korva4-equipo: no se guardaron los valores.\nMotivo: %1\n").arg(toma.razon());
+        return 1;
+    }
+    QStringList avisos;
+    const ResultadoDe<std::map<int, QString>> valores = toma.valor().valoresDeFilas(m_filasDeValores, &avisos);
+    if (!valores) {
+        errores << QStringLiteral("korva4-equipo: no se guardó ningún valor de «%1»:\n%2\n")
+                       .arg(QString::fromUtf8(toma.valor().prueba().titulo), valores.razon());
+        return 1;
+    }
+    for (const QString &a : avisos)
+        errores << QStringLiteral("korva4-equipo: aviso: %1\n").arg(a);
+    const ResultadoDe<int> r = toma.valor().guardar(valores.valor());
+    if (!r) {
+        errores << QStringLiteral("korva4-equipo: no se guardaron los valores.\nMotivo: %1\n").arg(r.razon());
+        return 1;
+    }
+    salida << QStringLiteral("%1 valores de «%2» guardados en «%3».\n")
+                  .arg(r.valor())
+                  .arg(QString::fromUtf8(toma.valor().prueba().titulo),
+                       QString::fromLatin1(toma.valor().archivo().archivo));
     return 0;
 }
 

@@ -36,6 +36,7 @@ private:
     int hojas(QTextStream &salida, QTextStream &errores);
     int evaluaciones(QTextStream &salida, QTextStream &errores);
     int importar(QTextStream &salida, QTextStream &errores);
+    int valores(QTextStream &salida, QTextStream &errores);
     static QString razonAlCrear(const QString &ruta);
 
     QCommandLineParser m_parser;
@@ -50,6 +51,8 @@ private:
     QCommandLineOption m_importar;
     QCommandLineOption m_hoja;
     QCommandLineOption m_sinFundamentos;
+    QCommandLineOption m_prueba;
+    QCommandLineOption m_valores;
 
     // What comprobar() found: the tab of --pestana (-1: all), the export's path, the saved
     // evaluation to compare with, the sheets' folder, the roster to import.
@@ -58,6 +61,8 @@ private:
     QString m_evaluacion;
     QString m_destinoHojas;
     ListaDeAtletas m_lista;
+    int m_pruebaPedida = -1;
+    std::vector<QStringList> m_filasDeValores;
 };
 
 // The tab of a record file's name without ".dat" (nivel1 to nivel4, fundamentos); -1 for none.

@@ -1,6 +1,7 @@
 #include "equipo/ventana_equipo.h"
 
 #include "equipo/dialogo_comparacion.h"
+#include "equipo/dialogo_elegir_prueba.h"
 #include "equipo/dialogo_evaluacion.h"
 #include "equipo/dialogo_importacion.h"
 #include "equipo/exportar.h"
@@ -10,6 +11,7 @@
 #include "equipo/menu_de_hojas.h"
 #include "equipo/menu_de_recientes.h"
 #include "equipo/pagina_equipo.h"
+#include "equipo/rejilla_de_prueba.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
@@ -27,6 +29,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -92,6 +95,8 @@ void VentanaEquipo::construirMenus()
                             &VentanaEquipo::preguntarGuardarEvaluacion);
     evaluaciones->addAction(QStringLiteral("&Comparar con…"), this, &VentanaEquipo::preguntarComparacion);
     evaluaciones->addSeparator();
+    evaluaciones->addAction(QStringLiteral("&Tomar una prueba…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                            &VentanaEquipo::tomarPrueba);
     evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, &VentanaEquipo::preguntarNuevaEvaluacion);
     evaluaciones->addAction(QStringLiteral("Importar la &plantilla…"), this, [this] { preguntarImportacion(true); });
     evaluaciones->addAction(QStringLiteral("&Importar atletas en esta pestaña…"), this,
@@ -303,13 +308,33 @@ void VentanaEquipo::preguntarImportacion(bool todoElEquipo)
     const int pestana = todoElEquipo ? -1 : pestanaAbierta();
     if (const ResultadoDe<int> r = DialogoImportacion::importar(m_carpeta, pestana, this); r && r.valor() > 0) {
         leer();
-        statusBar()->showMessage(todoElEquipo ? QStringLiteral("%1 registros nuevos en las pestañas del equipo.").arg(r.valor())
-                                              : QStringLiteral("%1 atletas importados en «%2».")
-                                                    .arg(r.valor())
-                                                    .arg(QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo)));
+        statusBar()->showMessage(todoElEquipo
+                                     ? QStringLiteral("%1 registros nuevos en las pestañas del equipo.").arg(r.valor())
+                                     : QStringLiteral("%1 atletas importados en «%2».")
+                                           .arg(r.valor())
+                                           .arg(QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo)));
     } else if (!r) {
         decir(QStringLiteral("No se importaron los atletas.\nMotivo: %1").arg(r.razon()));
     }
+}
+
+void VentanaEquipo::tomarPrueba()
+{
+    DialogoElegirPrueba elegir(pestanaAbierta(), this);
+    if (elegir.exec() != QDialog::Accepted)
+        return;
+    const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(m_carpeta, elegir.pestana(), elegir.prueba());
+    if (!toma) {
+        decir(QStringLiteral("No se puede tomar la prueba.\nMotivo: %1").arg(toma.razon()));
+        return;
+    }
+    // while KORVA 4 is open in the folder, the grid says so at once and can only be looked at
+    const Resultado libre = carpetaLibre(m_carpeta);
+    RejillaDePrueba rejilla(toma.valor(), libre ? QString() : libre.razon(), this);
+    QTimer::singleShot(0, &rejilla, [&rejilla] { rejilla.ofrecerRecuperacion(); });
+    rejilla.exec();
+    abrirPestana(elegir.pestana());
+    leer();
 }
 
 int VentanaEquipo::imprimirHojasEn(QPrinter &impresora)

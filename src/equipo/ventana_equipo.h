@@ -83,6 +83,7 @@ private:
     void preguntarGuardarEvaluacion();
     void preguntarNuevaEvaluacion();
     void preguntarImportacion(bool todoElEquipo);
+    void tomarPrueba();
     void construirMenus();
     void ajustarAPantalla();
     void decir(const QString &texto);

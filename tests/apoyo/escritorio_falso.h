@@ -20,6 +20,14 @@ public:
     QString fallaImpresion;      // when set, printing fails with this reason
     bool impresoraReal = false;  // print through the real default printer instead
     QString fallaDocumento;
+    QStringList preguntas;               // every question asked
+    QList<korva::Respuesta> respuestas;  // the answers given, in turn; "No" once they run out
+
+    korva::Respuesta preguntar(QWidget *, const QString &texto) override
+    {
+        preguntas << texto;
+        return respuestas.isEmpty() ? korva::Respuesta::No : respuestas.takeFirst();
+    }
 
     void terminar() override { ++terminaciones; }
     void mensaje(QWidget *, const QString &texto) override { mensajes << texto; }

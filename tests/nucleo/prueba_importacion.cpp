@@ -122,12 +122,9 @@ private slots:
                 r.guardar(Campo::Nombre, QString::fromLatin1(nombre));
             archivo += r.bytes();
         }
-        const std::vector<AtletaImportado> lista{{"ana", "9"},
-                                                 {"Eva", "10"},
-                                                 {"Luis", ""},
-                                                 {"Zoë Ibáñez-Muñoz de la Peña y Sánchez", ""},
-                                                 {"Eva", "10"},
-                                                 {"Pepe", ""}};
+        const std::vector<AtletaImportado> lista{{"ana", "9"},  {"Eva", "10"},
+                                                 {"Luis", ""},  {"Zoë Ibáñez-Muñoz de la Peña y Sánchez", ""},
+                                                 {"Eva", "10"}, {"Pepe", ""}};
         std::array<QByteArray, 5> archivos;
         archivos[1] = archivo;
         DestinoDeImportacion uno;
@@ -173,9 +170,9 @@ private slots:
     {
         QTest::addColumn<QString>("edad");
         QTest::addColumn<int>("pestana");  // -1: left out
-        const QList<QPair<const char *, int>> bordes{{"7", -1},  {"8", 0},  {"9", 0},  {"10", 1}, {"11", 1},
-                                                    {"12", 2},  {"14", 2}, {"15", 3}, {"17", 3}, {"18", -1},
-                                                    {"", -1},   {"13 años", 2}};
+        const QList<QPair<const char *, int>> bordes{{"7", -1}, {"8", 0},   {"9", 0},  {"10", 1},
+                                                     {"11", 1}, {"12", 2},  {"14", 2}, {"15", 3},
+                                                     {"17", 3}, {"18", -1}, {"", -1},  {"13 años", 2}};
         for (const auto &[edad, pestana] : bordes)
             QTest::newRow(*edad ? edad : "sin edad") << QString::fromUtf8(edad) << pestana;
     }
@@ -244,25 +241,28 @@ private slots:
             return b;
         };
         const QString texto = QStringLiteral("Nombre\tEdad\r\nJosé Núñez\t10\r\nAna Peña\t11\r\n");
-        QTest::newRow("Texto Unicode (UTF-16 LE)") << utf16(texto, true) << QStringList{"José Núñez", "Ana Peña"}
-                                                   << QStringList{"10", "11"} << 0 << 0;
+        QTest::newRow("Texto Unicode (UTF-16 LE)")
+            << utf16(texto, true) << QStringList{"José Núñez", "Ana Peña"} << QStringList{"10", "11"} << 0 << 0;
         QTest::newRow("UTF-16 BE") << utf16(texto, false) << QStringList{"José Núñez", "Ana Peña"}
                                    << QStringList{"10", "11"} << 0 << 0;
-        QTest::newRow("comillas con coma") << QByteArray("\"P\xC3\xA9rez, Ana\",12\n\"G\xC3\xB3mez, Luis\",13\n")
-                                           << QStringList{"Pérez, Ana", "Gómez, Luis"} << QStringList{"12", "13"} << 0 << 0;
+        QTest::newRow("comillas con coma")
+            << QByteArray("\"P\xC3\xA9rez, Ana\",12\n\"G\xC3\xB3mez, Luis\",13\n")
+            << QStringList{"Pérez, Ana", "Gómez, Luis"} << QStringList{"12", "13"} << 0 << 0;
         QTest::newRow("salto de línea entre comillas")
-            << QByteArray("Nombre;Edad\n\"Ana\nMar\xC3\xAD" "a\";10\nLuis;11\n") << QStringList{"Ana María", "Luis"}
-            << QStringList{"10", "11"} << 0 << 0;
-        QTest::newRow("una columna con comas") << QByteArray("P\xC3\xA9rez, Ana\nG\xC3\xB3mez, Luis\n")
-                                               << QStringList{"Pérez, Ana", "Gómez, Luis"} << QStringList{"", ""} << 0 << 0;
+            << QByteArray("Nombre;Edad\n\"Ana\nMar\xC3\xAD"
+                          "a\";10\nLuis;11\n")
+            << QStringList{"Ana María", "Luis"} << QStringList{"10", "11"} << 0 << 0;
+        QTest::newRow("una columna con comas")
+            << QByteArray("P\xC3\xA9rez, Ana\nG\xC3\xB3mez, Luis\n") << QStringList{"Pérez, Ana", "Gómez, Luis"}
+            << QStringList{"", ""} << 0 << 0;
         QTest::newRow("un TAB suelto en un ;")
             << QByteArray("Nombre;Edad\nAna;10\nLuis\t;11\nEva;12\n") << QStringList{"Ana", "Luis", "Eva"}
             << QStringList{"10", "11", "12"} << 0 << 0;
         QTest::newRow("una línea en Windows-1252")
             << QByteArray("Jos\xC3\xA9;10\nN\xFA\xF1\x65z;11\nPe\xC3\xB1\x61;12\n")
             << QStringList{"José", "Núñez", "Peña"} << QStringList{"10", "11", "12"} << 0 << 1;
-        QTest::newRow("nombres de controles") << QByteArray("Ana;10\n\x01\x02;11\n\t;12\n---;13\n")
-                                              << QStringList{"Ana"} << QStringList{"10"} << 3 << 0;
+        QTest::newRow("nombres de controles")
+            << QByteArray("Ana;10\n\x01\x02;11\n\t;12\n---;13\n") << QStringList{"Ana"} << QStringList{"10"} << 3 << 0;
         QTest::newRow("nombre y apellidos, fecha de nacimiento")
             << QByteArray("APELLIDOS;Nombre;F. Nacimiento\nNúñez;José;03/05/2014\nPeña;Ana;2012-12-10\n")
             << QStringList{"José Núñez", "Ana Peña"} << QStringList{"12", "13"} << 0 << 0;
@@ -306,7 +306,8 @@ private slots:
         QFETCH(QString, que);
         const ResultadoDe<ListaDeAtletas> r = leerListaDeBytes(bytes);
         QVERIFY(!r.ok());
-        QVERIFY2(r.razon().contains(que) && r.razon().contains("guárdelo como .xlsx, .ods o CSV"), qPrintable(r.razon()));
+        QVERIFY2(r.razon().contains(que) && r.razon().contains("guárdelo como .xlsx, .ods o CSV"),
+                 qPrintable(r.razon()));
     }
 
     // Records cut out of a file's bytes and put back by one pair of functions.

@@ -43,9 +43,9 @@ QString PlanDeImportacion::Fila::nota() const
     if (quitada)
         return QStringLiteral("se deja fuera");
     if (sinNivel)
-        notas << (atleta.edad.isEmpty() ? QStringLiteral("sin edad: elija su nivel o se deja fuera")
-                                        : QStringLiteral("ningún nivel es de %1 años: elija uno o se deja fuera")
-                                              .arg(atleta.edad));
+        notas << (atleta.edad.isEmpty()
+                      ? QStringLiteral("sin edad: elija su nivel o se deja fuera")
+                      : QStringLiteral("ningún nivel es de %1 años: elija uno o se deja fuera").arg(atleta.edad));
     if (fueraDeEdad)
         notas << QStringLiteral("%1 años no es la edad de esta pestaña").arg(atleta.edad);
     for (const Lugar &l : lugares) {
@@ -122,8 +122,9 @@ PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.siz
         }
         f.quitada = std::find(destino.quitadas.begin(), destino.quitadas.end(), i) != destino.quitadas.end();
         const std::vector<int> pestanas = pestanasDe(f, i, destino);
-        f.sinNivel = destino.pestana < 0
-            && std::none_of(pestanas.begin(), pestanas.end(), [](int p) { return DefArchivos[std::size_t(p)].esDeNivel(); });
+        f.sinNivel = destino.pestana < 0 && std::none_of(pestanas.begin(), pestanas.end(), [](int p) {
+                         return DefArchivos[std::size_t(p)].esDeNivel();
+                     });
         for (std::size_t p = 0; p < DefArchivos.size(); ++p)
             if (presentes[p].contains(clave) && std::find(pestanas.begin(), pestanas.end(), int(p)) == pestanas.end()
                 && DefArchivos[p].esDeNivel())

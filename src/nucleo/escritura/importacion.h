@@ -33,13 +33,13 @@ struct PlanDeImportacion {
     };
     struct Fila {
         AtletaImportado atleta;
-        QString guardado;        // the name as the record will hold it (composed, Windows-1252, 30 characters)
-        bool cortado = false;    // stored otherwise than given
-        int nivelPorEdad = -1;   // the level tab of the age (-1: none, or no age)
-        bool sinNivel = false;   // whole squad: no level for this age, and none given: left out
+        QString guardado;          // the name as the record will hold it (composed, Windows-1252, 30 characters)
+        bool cortado = false;      // stored otherwise than given
+        int nivelPorEdad = -1;     // the level tab of the age (-1: none, or no age)
+        bool sinNivel = false;     // whole squad: no level for this age, and none given: left out
         bool fueraDeEdad = false;  // one tab: the age is outside that tab's range
-        bool quitada = false;    // left out by the coach
-        QStringList enOtras;     // the other tabs that already hold this name
+        bool quitada = false;      // left out by the coach
+        QStringList enOtras;       // the other tabs that already hold this name
         std::vector<Lugar> lugares;
         // The row's note, in words, for the preview and the command line.
         QString nota() const;

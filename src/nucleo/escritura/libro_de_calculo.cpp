@@ -43,12 +43,14 @@ public:
             return uLong(leidos);
         };
         funciones.zwrite_file = [](voidpf, voidpf, const void *, uLong) -> uLong { return 0; };
-        funciones.ztell64_file = [](voidpf, voidpf flujo) -> ZPOS64_T { return ZPOS64_T(static_cast<Memoria *>(flujo)->posicion); };
+        funciones.ztell64_file = [](voidpf, voidpf flujo) -> ZPOS64_T {
+            return ZPOS64_T(static_cast<Memoria *>(flujo)->posicion);
+        };
         funciones.zseek64_file = [](voidpf, voidpf flujo, ZPOS64_T desde, int origen) -> long {
             auto *m = static_cast<Memoria *>(flujo);
             const qint64 base = origen == ZLIB_FILEFUNC_SEEK_SET ? 0
-                : origen == ZLIB_FILEFUNC_SEEK_CUR              ? m->posicion
-                                                                : m->bytes.size();
+                : origen == ZLIB_FILEFUNC_SEEK_CUR               ? m->posicion
+                                                                 : m->bytes.size();
             const qint64 nueva = base + qint64(desde);
             if (nueva < 0 || nueva > m->bytes.size())
                 return -1;
@@ -361,14 +363,15 @@ ResultadoDe<LibroDeCalculo> leerOds(Zip &zip, const QString &pedida)
             repetirFila = qMax(1, x.attributes().value(QLatin1String("table:number-rows-repeated")).toInt());
         } else if (x.isEndElement() && x.name() == QLatin1String("table-row")) {
             // a row repeated many times is a run of empty rows at the sheet's end
-            for (int i = 0; i < (fila.isEmpty() ? qMin(repetirFila, 1) : repetirFila)
-                 && int(leido.filas.size()) < MaximoDeFilas;
+            for (int i = 0;
+                 i < (fila.isEmpty() ? qMin(repetirFila, 1) : repetirFila) && int(leido.filas.size()) < MaximoDeFilas;
                  ++i)
                 leido.filas.push_back(fila);
         } else if (x.isStartElement()
                    && (x.name() == QLatin1String("table-cell") || x.name() == QLatin1String("covered-table-cell"))) {
             const QXmlStreamAttributes a = x.attributes();
-            const int repetir = qBound(1, a.value(QLatin1String("table:number-columns-repeated")).toInt(), MaximoDeColumnas);
+            const int repetir =
+                qBound(1, a.value(QLatin1String("table:number-columns-repeated")).toInt(), MaximoDeColumnas);
             const QStringView tipo = a.value(QLatin1String("office:value-type"));
             QString texto;
             if (tipo == QLatin1String("float") || tipo == QLatin1String("percentage")) {

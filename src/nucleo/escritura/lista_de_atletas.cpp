@@ -59,13 +59,24 @@ enum class Columna { Otra, Nombre, Apellidos, Edad, Nacimiento };
 
 Columna columnaDeCabecera(const QString &texto)
 {
-    static const QStringList nombre{"nombre", "nombres", "nombre y apellidos", "nombre completo", "apellidos y nombre",
-                                    "apellidos, nombre", "atleta", "atletas", "jugador", "jugadora", "jugadores",
-                                    "alumno", "alumna", "deportista"};
+    static const QStringList nombre{"nombre",
+                                    "nombres",
+                                    "nombre y apellidos",
+                                    "nombre completo",
+                                    "apellidos y nombre",
+                                    "apellidos, nombre",
+                                    "atleta",
+                                    "atletas",
+                                    "jugador",
+                                    "jugadora",
+                                    "jugadores",
+                                    "alumno",
+                                    "alumna",
+                                    "deportista"};
     static const QStringList apellidos{"apellidos", "apellido", "primer apellido"};
     static const QStringList edad{"edad", "anos", "edad (anos)"};
     static const QStringList nacimiento{"fecha de nacimiento", "fecha nacimiento", "nacimiento", "f nacimiento",
-                                        "f de nacimiento", "fecha de nac", "fecha nac", "f nac"};
+                                        "f de nacimiento",     "fecha de nac",     "fecha nac",  "f nac"};
     const QString n = normalizado(texto);
     if (nombre.contains(n))
         return Columna::Nombre;
@@ -272,11 +283,20 @@ ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &
         int n = -1, a = -1, e = -1, f = -1;
         for (int c = 0; c < filas[i].size(); ++c)
             switch (columnaDeCabecera(filas[i][c])) {
-            case Columna::Nombre: n = n < 0 ? c : n; break;
-            case Columna::Apellidos: a = a < 0 ? c : a; break;
-            case Columna::Edad: e = e < 0 ? c : e; break;
-            case Columna::Nacimiento: f = f < 0 ? c : f; break;
-            case Columna::Otra: break;
+            case Columna::Nombre:
+                n = n < 0 ? c : n;
+                break;
+            case Columna::Apellidos:
+                a = a < 0 ? c : a;
+                break;
+            case Columna::Edad:
+                e = e < 0 ? c : e;
+                break;
+            case Columna::Nacimiento:
+                f = f < 0 ? c : f;
+                break;
+            case Columna::Otra:
+                break;
             }
         if (n < 0 && a < 0 && (e >= 0 || f >= 0))  // the names' column has a title of its own
             for (int c = 0; c < filas[i].size() && n < 0; ++c)
@@ -350,27 +370,55 @@ ListaDeAtletas leerLista(const QString &texto, const QDate &hoy)
     return lista;
 }
 
-ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja, const QDate &hoy)
+ResultadoDe<FilasLeidas> filasDeBytes(const QByteArray &bytes, const QString &hoja)
 {
-    using R = ResultadoDe<ListaDeAtletas>;
+    using R = ResultadoDe<FilasLeidas>;
     if (const QString no = queNoEs(bytes); !no.isEmpty())
         return R::falla(QStringLiteral("%1: %2").arg(no, GuardeloComo));
+    FilasLeidas leidas;
     if (esArchivoZip(bytes)) {
         const ResultadoDe<LibroDeCalculo> libro = leerLibroDeCalculo(bytes, hoja);
         if (!libro)
             return R::falla(QStringLiteral("%1: %2").arg(libro.razon(), GuardeloComo));
-        ListaDeAtletas lista = listaDeFilas(libro.valor().filas, hoy);
-        lista.hojas = libro.valor().hojas;
-        lista.hoja = libro.valor().hoja;
-        return R::exito(lista);
+        leidas.filas = libro.valor().filas;
+        leidas.hojas = libro.valor().hojas;
+        leidas.hoja = libro.valor().hoja;
+        return R::exito(leidas);
     }
     const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || utf16SinMarca(bytes);
     if (!utf16 && bytes.contains('\0'))
         return R::falla(QStringLiteral("no es un archivo de texto ni una hoja de cálculo: %1").arg(GuardeloComo));
-    QStringList avisos;
-    const QString texto = textoDeLista(bytes, &avisos);
-    ListaDeAtletas lista = leerLista(texto, hoy);
-    lista.avisos = avisos + lista.avisos;
+    leidas.texto = textoDeLista(bytes, &leidas.avisos);
+    leidas.filas = filasDeTexto(leidas.texto);
+    leidas.esTexto = true;
+    return R::exito(leidas);
+}
+
+ResultadoDe<FilasLeidas> leerFilasDeArchivo(const QString &ruta, const QString &hoja)
+{
+    using R = ResultadoDe<FilasLeidas>;
+    const QString nativa = QDir::toNativeSeparators(ruta);
+    const ResultadoDe<QByteArray> bytes = leerArchivoAcotado(ruta, TamanoMaximoDeLista);
+    if (!bytes)
+        return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa, bytes.razon()));
+    const ResultadoDe<FilasLeidas> filas = filasDeBytes(bytes.valor(), hoja);
+    if (!filas)
+        return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa, filas.razon()));
+    return filas;
+}
+
+ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja, const QDate &hoy)
+{
+    using R = ResultadoDe<ListaDeAtletas>;
+    const ResultadoDe<FilasLeidas> leidas = filasDeBytes(bytes, hoja);
+    if (!leidas)
+        return R::falla(leidas);
+    // a text is read as a pasted one is (one column of names with commas stays whole)
+    ListaDeAtletas lista =
+        leidas.valor().esTexto ? leerLista(leidas.valor().texto, hoy) : listaDeFilas(leidas.valor().filas, hoy);
+    lista.hojas = leidas.valor().hojas;
+    lista.hoja = leidas.valor().hoja;
+    lista.avisos = leidas.valor().avisos + lista.avisos;
     return R::exito(lista);
 }
 

@@ -43,6 +43,20 @@ QString textoDeLista(const QByteArray &bytes, QStringList *avisos = nullptr);
 // breaks inside quotes, a doubled quote for a quote).
 std::vector<QStringList> filasDeTexto(const QString &texto);
 
+// The rows of a file as the roster's reader reads them: a spreadsheet's sheet, or a text's
+// rows (its separator found, its encoding read line by line where lines disagree).
+struct FilasLeidas {
+    std::vector<QStringList> filas;
+    QStringList hojas;
+    int hoja = 0;
+    QStringList avisos;
+    bool esTexto = false;
+    QString texto;
+};
+ResultadoDe<FilasLeidas> filasDeBytes(const QByteArray &bytes, const QString &hoja = QString());
+// The same from a file, read without waiting and within its bound; a failure names the file.
+ResultadoDe<FilasLeidas> leerFilasDeArchivo(const QString &ruta, const QString &hoja = QString());
+
 // The athletes of a table's rows: a header row is recognised ("Nombre", "Apellidos",
 // "Edad", "Fecha de nacimiento", in any case, with or without accents), else the name is
 // the first column and the age the second. "Nombre" and "Apellidos" make "Nombre Apellidos";

@@ -106,4 +106,21 @@ void LibroRegistros::Obtener_Datos()
         reg.guardar(par.campo, m_forma.textoCampo(par.control));
 }
 
+bool LibroRegistros::pantallaCambiada() const
+{
+    const TipoReg &guardado = m_tabla[std::size_t(IndiceReg)];
+    for (const ParCampo &par : m_mapa) {
+        const QString caja = m_forma.textoCampo(par.control);
+        const QString antes = sinRelleno(guardado.campo(par.campo));
+        if (caja == antes)
+            continue;
+        // what a store would make of the box (cut to its width, in the code page)
+        TipoReg probado;
+        probado.guardar(par.campo, caja);
+        if (sinRelleno(probado.campo(par.campo)) != antes)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace korva

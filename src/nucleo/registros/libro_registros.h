@@ -47,6 +47,9 @@ public:
     // written: the records the file may hold were never seen and are left as they are.
     Resultado escribirTodos();
     bool leido() const { return m_leido; }
+    // Whether the boxes hold values that differ from record IndiceReg as stored (what
+    // "Guardar Registro" would change): typed and not stored.
+    bool pantallaCambiada() const;
     // From now on the file is never written: saves and "Salir" fail with this reason.
     void bloquearEscritura(const QString &razon) { m_bloqueo = razon; }
     // Asked before every write: a failure stops the write and is its reason.

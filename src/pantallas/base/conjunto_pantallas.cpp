@@ -43,8 +43,11 @@ Pantalla *ConjuntoPantallas::existente(IdPantalla id) const
     return m_ranuras[std::size_t(id)];
 }
 
-void ConjuntoPantallas::terminar()
+void ConjuntoPantallas::terminar(Pantalla *yaPreguntada)
 {
+    for (const QPointer<Pantalla> &p : m_ranuras)
+        if (p && p != yaPreguntada && !p->puedeTerminar())
+            return;
     m_escritorio.terminar();
 }
 

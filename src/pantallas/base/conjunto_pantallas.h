@@ -27,7 +27,8 @@ public:
 
     Pantalla *mostrar(IdPantalla id);
     Pantalla *existente(IdPantalla id) const;  // null when the screen does not exist now
-    void terminar();
+    // Ends the program, once every open screen lets it (the one given has asked already).
+    void terminar(Pantalla *yaPreguntada = nullptr);
     Escritorio &escritorio() const { return m_escritorio; }
     const QString &carpeta() const { return m_carpeta; }
     UsoDeArchivos &usoDeArchivos() { return m_archivos; }

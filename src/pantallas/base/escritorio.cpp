@@ -112,6 +112,22 @@ Resultado EscritorioReal::imprimir(const Hoja &hoja)
     return Resultado::exito();
 }
 
+Respuesta EscritorioReal::preguntar(QWidget *padre, const QString &texto)
+{
+    QMessageBox caja(QMessageBox::Question, QStringLiteral("KORVA 4"), texto,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre);
+    caja.setDefaultButton(QMessageBox::Yes);
+    caja.setEscapeButton(QMessageBox::Cancel);
+    switch (caja.exec()) {
+    case QMessageBox::Yes:
+        return Respuesta::Si;
+    case QMessageBox::No:
+        return Respuesta::No;
+    default:
+        return Respuesta::Cancelar;
+    }
+}
+
 Resultado EscritorioReal::abrirDocumento(const QString &ruta)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)))

@@ -29,11 +29,17 @@ struct Hoja {
     QImage imagen() const;
 };
 
+// The answers to a question with "Sí", "No" and "Cancelar".
+enum class Respuesta { Si, No, Cancelar };
+
 // Everything the program asks of the desktop. Tests put a stand-in in its place.
 class Escritorio
 {
 public:
     virtual ~Escritorio() = default;
+    // A modal question with the title "KORVA 4" and the buttons "Sí" (the default), "No" and
+    // "Cancelar" (also Esc and the close box).
+    virtual Respuesta preguntar(QWidget *padre, const QString &texto) = 0;
     // Ends the program at once: every window closes without any further event.
     virtual void terminar() = 0;
     // A modal message with the title "KORVA 4" and one button, "Aceptar".
@@ -51,6 +57,7 @@ class EscritorioReal : public Escritorio
 public:
     void terminar() override;
     void mensaje(QWidget *padre, const QString &texto) override;
+    Respuesta preguntar(QWidget *padre, const QString &texto) override;
     Resultado imprimir(const Hoja &hoja) override;
     Resultado abrirDocumento(const QString &ruta) override;
 };

@@ -1,5 +1,7 @@
 #include "pantallas/base/formulario.h"
 
+#include "nucleo/registros/pruebas.h"
+
 #include "pantallas/base/icono_documento.h"
 
 #include <QAbstractButton>
@@ -54,6 +56,11 @@ QWidget *crear(const DefControl &d, QWidget *padre, Escritorio *escritorio)
         auto *t = new QLineEdit(padre);
         t->setFont(fuente(d.letra));
         t->setAccessibleName(d.texto);
+        // the unit and the form its value takes, stated once in the core
+        if (const QString ayuda = ayudaDeControl(QString::fromLatin1(d.nombre)); !ayuda.isEmpty()) {
+            t->setToolTip(ayuda);
+            t->setAccessibleDescription(ayuda);
+        }
         if (d.banderas.testFlag(Bandera::Clave))
             t->setEchoMode(QLineEdit::Password);  // "*" for each character: the program's style
         if (d.color.isValid() || d.fondo.isValid()) {

@@ -32,6 +32,9 @@ public:
     Pantalla(ConjuntoPantallas &conjunto, IdPantalla id);
     virtual QString cargar() { return {}; }
     IdPantalla id() const { return m_id; }
+    // Before the program ends: whether this screen lets it (a screen with typed values not
+    // stored asks what to do with them first).
+    virtual bool puedeTerminar() { return true; }
 
     // A control of this screen by its name and kind; see buscar().
     template <typename T> T *control(const char *nombre) const { return buscar<T>(m_controles, nombre); }

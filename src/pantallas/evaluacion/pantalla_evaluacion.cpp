@@ -4,6 +4,7 @@
 #include "pantallas/base/escritorio.h"
 
 #include <QDate>
+#include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
@@ -175,8 +176,14 @@ PantallaEvaluacion::PantallaEvaluacion(ConjuntoPantallas &conjunto, IdPantalla i
     enfocarNombre();
 
     alPulsar(cmdGuardarReg, [this] { guardar(); });
-    alPulsar(cmdRegSiguiente, [this] { m_libro.registroSiguiente(); });
-    alPulsar(cmdRegAnterior, [this] { m_libro.registroAnterior(); });
+    alPulsar(cmdRegSiguiente, [this] {
+        if (confirmarCambios())
+            m_libro.registroSiguiente();
+    });
+    alPulsar(cmdRegAnterior, [this] {
+        if (confirmarCambios())
+            m_libro.registroAnterior();
+    });
     alPulsar(cmdRegresar, [this] { mostrar(m_def.regreso); });
     alPulsar(Command1, [this] { borrar(); });
     alPulsar(Command3, [this] { procesar(); });
@@ -248,13 +255,42 @@ QString PantallaEvaluacion::rutaArchivo() const
     return QDir::toNativeSeparators(m_libro.archivo());
 }
 
-void PantallaEvaluacion::guardar()
+bool PantallaEvaluacion::guardar()
 {
     const Resultado r = m_libro.guardarRegistro();
     if (!r)
         avisar(QStringLiteral("No se pudo guardar el registro %1 en el archivo «%2».\nMotivo: %3\n\n"
                               "Los datos siguen en la pantalla; puede intentarlo de nuevo.")
                    .arg(QString::number(m_libro.IndiceReg), rutaArchivo(), r.razon()));
+    return r.ok();
+}
+
+bool PantallaEvaluacion::confirmarCambios()
+{
+    if (!m_libro.pantallaCambiada())
+        return true;
+    const QString nombre = textoCampo(txtNombre).trimmed();
+    const QString texto = QStringLiteral("¿Guardar los datos de %1 (registro %2)?")
+                              .arg(nombre.isEmpty() ? QStringLiteral("este atleta") : nombre)
+                              .arg(m_libro.IndiceReg);
+    switch (escritorio().preguntar(this, texto)) {
+    case Respuesta::Si:
+        return guardar();
+    case Respuesta::No:
+        return true;
+    case Respuesta::Cancelar:
+        break;
+    }
+    return false;
+}
+
+void PantallaEvaluacion::closeEvent(QCloseEvent *evento)
+{
+    // the window's close box: what was typed and not stored is not lost without a word
+    if (confirmarCambios())
+        Pantalla::closeEvent(evento);
+    else
+        evento->ignore();
 }
 
 void PantallaEvaluacion::procesar()
@@ -294,6 +330,8 @@ void PantallaEvaluacion::imprimir()
 
 void PantallaEvaluacion::salir()
 {
+    if (!confirmarCambios())
+        return;
     const Resultado r = m_libro.escribirTodos();
     if (!r) {
         avisar(QStringLiteral("No se pudieron guardar los registros en el archivo «%1».\nMotivo: %2\n\n"
@@ -301,7 +339,7 @@ void PantallaEvaluacion::salir()
                    .arg(rutaArchivo(), r.razon()));
         return;
     }
-    conjunto().terminar();
+    conjunto().terminar(this);
 }
 
 }  // namespace korva

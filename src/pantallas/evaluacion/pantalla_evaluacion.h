@@ -94,8 +94,16 @@ protected:
     virtual TipoResultados calificar(const TipoResultados &actuales) const = 0;
     QString texto(const char *nombre) const { return textoCampo(nombre); }
 
+    bool puedeTerminar() override { return confirmarCambios(); }
+
+protected:
+    void closeEvent(QCloseEvent *evento) override;
+
 private:
-    void guardar();
+    // Typed values not stored, when there are: the coach says whether to store them ("Sí",
+    // as "Guardar Registro"), leave them ("No") or stay ("Cancelar"). Whether to go on.
+    bool confirmarCambios();
+    bool guardar();
     void procesar();
     void borrar();
     void imprimir();

@@ -1,6 +1,8 @@
 #include "equipo/rejilla_de_prueba.h"
 
 #include "equipo/delegado_de_valor.h"
+#include "equipo/dialogo_elegir_prueba.h"
+#include "nucleo/escritura/importacion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -145,6 +148,24 @@ RejillaDePrueba::RejillaDePrueba(TomaDePrueba toma, const QString &soloLectura, 
 }
 
 RejillaDePrueba::~RejillaDePrueba() = default;
+
+int RejillaDePrueba::tomarUnaPrueba(const QString &carpeta, int pestana, QWidget *padre)
+{
+    DialogoElegirPrueba elegir(pestana, padre);
+    if (elegir.exec() != QDialog::Accepted)
+        return -1;
+    const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(carpeta, elegir.pestana(), elegir.prueba());
+    if (!toma) {
+        QMessageBox::warning(padre, QStringLiteral("KORVA 4"),
+                             QStringLiteral("No se puede tomar la prueba.\nMotivo: %1").arg(toma.razon()));
+        return -1;
+    }
+    const ::korva::Resultado libre = carpetaLibre(carpeta);
+    RejillaDePrueba rejilla(toma.valor(), libre ? QString() : libre.razon(), padre);
+    QTimer::singleShot(0, &rejilla, [&rejilla] { rejilla.ofrecerRecuperacion(); });
+    rejilla.exec();
+    return elegir.pestana();
+}
 
 void RejillaDePrueba::decir(const QString &texto, const QColor &color)
 {

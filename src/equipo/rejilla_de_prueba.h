@@ -30,6 +30,11 @@ public:
     RejillaDePrueba(TomaDePrueba toma, const QString &soloLectura = QString(), QWidget *padre = nullptr);
     ~RejillaDePrueba() override;
 
+    // "Tomar una prueba…": the tab and the test asked, then the grid (read-only, saying why,
+    // while KORVA 4 is open in the folder; the values of a run cut off offered back). The tab
+    // of the test taken, or -1 when the coach cancelled.
+    static int tomarUnaPrueba(const QString &carpeta, int pestana, QWidget *padre);
+
     // What the keyboard does, for the tests: the value typed into a row, as Enter takes it
     // (false when refused); the row's shown value and result; the message under the grid.
     bool tomar(int fila, const QString &texto);

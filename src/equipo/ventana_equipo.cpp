@@ -1,11 +1,9 @@
 #include "equipo/ventana_equipo.h"
 
 #include "equipo/dialogo_comparacion.h"
-#include "equipo/dialogo_elegir_prueba.h"
 #include "equipo/dialogo_evaluacion.h"
 #include "equipo/dialogo_importacion.h"
 #include "equipo/exportar.h"
-#include "equipo/hojas_del_equipo.h"
 #include "equipo/impresion.h"
 #include "equipo/informe_impreso.h"
 #include "equipo/menu_de_hojas.h"
@@ -29,8 +27,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace korva {
@@ -320,21 +316,10 @@ void VentanaEquipo::preguntarImportacion(bool todoElEquipo)
 
 void VentanaEquipo::tomarPrueba()
 {
-    DialogoElegirPrueba elegir(pestanaAbierta(), this);
-    if (elegir.exec() != QDialog::Accepted)
-        return;
-    const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(m_carpeta, elegir.pestana(), elegir.prueba());
-    if (!toma) {
-        decir(QStringLiteral("No se puede tomar la prueba.\nMotivo: %1").arg(toma.razon()));
-        return;
+    if (const int pestana = RejillaDePrueba::tomarUnaPrueba(m_carpeta, pestanaAbierta(), this); pestana >= 0) {
+        abrirPestana(pestana);
+        leer();
     }
-    // while KORVA 4 is open in the folder, the grid says so at once and can only be looked at
-    const Resultado libre = carpetaLibre(m_carpeta);
-    RejillaDePrueba rejilla(toma.valor(), libre ? QString() : libre.razon(), this);
-    QTimer::singleShot(0, &rejilla, [&rejilla] { rejilla.ofrecerRecuperacion(); });
-    rejilla.exec();
-    abrirPestana(elegir.pestana());
-    leer();
 }
 
 int VentanaEquipo::imprimirHojasEn(QPrinter &impresora)

@@ -1,15 +1,14 @@
 #include "nucleo/escritura/libro_de_calculo.h"
 
+#include "nucleo/escritura/archivo_zip.h"
+
 #include <QDate>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
 
-#include <unzip.h>
-
 #include <cmath>
-#include <cstring>
 
 namespace korva {
 
@@ -25,91 +24,17 @@ constexpr int MaximoDeFilas = 20000;
 
 const QString Danado = QStringLiteral("el archivo está dañado o no es una hoja de cálculo");
 
-// The archive, opened from the bytes already read (never from its path again): minizip,
-// the same unzipper the spreadsheet writer links, reading through functions over memory.
-class Zip
+// One part of the book, whole and within its bound; empty when it is not there and need not be.
+ResultadoDe<QByteArray> parte(ArchivoZip &zip, const QString &nombre, bool obligatoria = true)
 {
-public:
-    explicit Zip(const QByteArray &bytes) : m_memoria{bytes, 0}
-    {
-        zlib_filefunc64_def funciones{};
-        funciones.zopen64_file = [](voidpf opaque, const void *, int) -> voidpf { return opaque; };
-        funciones.zread_file = [](voidpf, voidpf flujo, void *destino, uLong n) -> uLong {
-            auto *m = static_cast<Memoria *>(flujo);
-            const qint64 quedan = qMax<qint64>(0, m->bytes.size() - m->posicion);
-            const qint64 leidos = qMin<qint64>(qint64(n), quedan);
-            std::memcpy(destino, m->bytes.constData() + m->posicion, size_t(leidos));
-            m->posicion += leidos;
-            return uLong(leidos);
-        };
-        funciones.zwrite_file = [](voidpf, voidpf, const void *, uLong) -> uLong { return 0; };
-        funciones.ztell64_file = [](voidpf, voidpf flujo) -> ZPOS64_T {
-            return ZPOS64_T(static_cast<Memoria *>(flujo)->posicion);
-        };
-        funciones.zseek64_file = [](voidpf, voidpf flujo, ZPOS64_T desde, int origen) -> long {
-            auto *m = static_cast<Memoria *>(flujo);
-            const qint64 base = origen == ZLIB_FILEFUNC_SEEK_SET ? 0
-                : origen == ZLIB_FILEFUNC_SEEK_CUR               ? m->posicion
-                                                                 : m->bytes.size();
-            const qint64 nueva = base + qint64(desde);
-            if (nueva < 0 || nueva > m->bytes.size())
-                return -1;
-            m->posicion = nueva;
-            return 0;
-        };
-        funciones.zclose_file = [](voidpf, voidpf) -> int { return 0; };
-        funciones.zerror_file = [](voidpf, voidpf) -> int { return 0; };
-        funciones.opaque = &m_memoria;
-        m_zip = unzOpen2_64("memoria", &funciones);
-    }
-    ~Zip()
-    {
-        if (m_zip)
-            unzClose(m_zip);
-    }
-    Zip(const Zip &) = delete;
-    Zip &operator=(const Zip &) = delete;
-
-    bool abierto() const { return m_zip != nullptr; }
-    bool tiene(const QString &nombre) { return unzLocateFile(m_zip, nombre.toUtf8().constData(), 2) == UNZ_OK; }
-
-    // One part, whole, within its bound; empty when it is not there and need not be.
-    ResultadoDe<QByteArray> parte(const QString &nombre, bool obligatoria = true)
-    {
-        using P = ResultadoDe<QByteArray>;
-        if (!tiene(nombre))
-            return obligatoria ? P::falla(QStringLiteral("%1 (falta «%2»)").arg(Danado, nombre)) : P::exito();
-        if (unzOpenCurrentFile(m_zip) != UNZ_OK)
-            return P::falla(QStringLiteral("%1 (no se pudo abrir «%2»)").arg(Danado, nombre));
-        QByteArray todo;
-        char bloque[65536];
-        for (;;) {
-            const int n = unzReadCurrentFile(m_zip, bloque, sizeof bloque);
-            if (n < 0) {
-                unzCloseCurrentFile(m_zip);
-                return P::falla(QStringLiteral("%1 (no se pudo leer «%2»)").arg(Danado, nombre));
-            }
-            if (n == 0)
-                break;
-            if (todo.size() + n > MaximoPorParte) {
-                unzCloseCurrentFile(m_zip);
-                return P::falla(QStringLiteral("la hoja de cálculo es demasiado grande para ser una lista de atletas"));
-            }
-            todo.append(bloque, n);
-        }
-        if (unzCloseCurrentFile(m_zip) != UNZ_OK)  // the checksum of what was read
-            return P::falla(QStringLiteral("%1 («%2» no pasa su comprobación)").arg(Danado, nombre));
-        return P::exito(todo);
-    }
-
-private:
-    struct Memoria {
-        const QByteArray &bytes;
-        qint64 posicion;
-    };
-    Memoria m_memoria;
-    unzFile m_zip = nullptr;
-};
+    using P = ResultadoDe<QByteArray>;
+    if (!zip.tiene(nombre))
+        return obligatoria ? P::falla(QStringLiteral("%1 (falta «%2»)").arg(Danado, nombre)) : P::exito();
+    const ResultadoDe<QByteArray> leida = zip.leer(nombre, MaximoPorParte);
+    if (!leida)
+        return P::falla(QStringLiteral("%1 (%2)").arg(Danado, leida.razon()));
+    return leida;
+}
 
 // A number as a coach reads it: whole numbers without decimals, "." as the decimal mark.
 QString comoTexto(double v)
@@ -201,12 +126,12 @@ QStringList textosCompartidos(const QByteArray &xml)
     return textos;
 }
 
-ResultadoDe<LibroDeCalculo> leerXlsx(Zip &zip, const QString &pedida)
+ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
 {
-    const ResultadoDe<QByteArray> libro = zip.parte(QStringLiteral("xl/workbook.xml"));
+    const ResultadoDe<QByteArray> libro = parte(zip, QStringLiteral("xl/workbook.xml"));
     if (!libro)
         return R::falla(libro);
-    const ResultadoDe<QByteArray> vinculos = zip.parte(QStringLiteral("xl/_rels/workbook.xml.rels"));
+    const ResultadoDe<QByteArray> vinculos = parte(zip, QStringLiteral("xl/_rels/workbook.xml.rels"));
     if (!vinculos)
         return R::falla(vinculos);
     QHash<QString, QString> destinos;
@@ -234,9 +159,9 @@ ResultadoDe<LibroDeCalculo> leerXlsx(Zip &zip, const QString &pedida)
         return R::falla(QStringLiteral("no hay ninguna hoja «%1»; las hojas son: %2")
                             .arg(pedida, leido.hojas.join(QStringLiteral(", "))));
 
-    const ResultadoDe<QByteArray> compartidos = zip.parte(QStringLiteral("xl/sharedStrings.xml"), false);
-    const ResultadoDe<QByteArray> estilos = zip.parte(QStringLiteral("xl/styles.xml"), false);
-    const ResultadoDe<QByteArray> hoja = zip.parte(partes.value(leido.hoja));
+    const ResultadoDe<QByteArray> compartidos = parte(zip, QStringLiteral("xl/sharedStrings.xml"), false);
+    const ResultadoDe<QByteArray> estilos = parte(zip, QStringLiteral("xl/styles.xml"), false);
+    const ResultadoDe<QByteArray> hoja = parte(zip, partes.value(leido.hoja));
     for (const auto *r : {&compartidos, &estilos, &hoja})
         if (!*r)
             return R::falla(*r);
@@ -335,9 +260,9 @@ QString textoDeCeldaOds(QXmlStreamReader &x)
     return parrafos.join(QLatin1Char('\n'));
 }
 
-ResultadoDe<LibroDeCalculo> leerOds(Zip &zip, const QString &pedida)
+ResultadoDe<LibroDeCalculo> leerOds(ArchivoZip &zip, const QString &pedida)
 {
-    const ResultadoDe<QByteArray> contenido = zip.parte(QStringLiteral("content.xml"));
+    const ResultadoDe<QByteArray> contenido = parte(zip, QStringLiteral("content.xml"));
     if (!contenido)
         return R::falla(contenido);
     LibroDeCalculo leido;
@@ -410,12 +335,12 @@ bool esArchivoZip(const QByteArray &bytes)
 
 ResultadoDe<LibroDeCalculo> leerLibroDeCalculo(const QByteArray &bytes, const QString &hoja)
 {
-    Zip zip(bytes);
+    ArchivoZip zip(bytes);
     if (!zip.abierto())
         return R::falla(Danado);
     if (zip.tiene(QStringLiteral("xl/workbook.xml")))
         return leerXlsx(zip, hoja);
-    const ResultadoDe<QByteArray> tipo = zip.parte(QStringLiteral("mimetype"), false);
+    const ResultadoDe<QByteArray> tipo = parte(zip, QStringLiteral("mimetype"), false);
     if (tipo && tipo.valor().startsWith("application/vnd.oasis.opendocument.spreadsheet"))
         return leerOds(zip, hoja);
     if (tipo && tipo.valor().startsWith("application/vnd.oasis.opendocument"))

@@ -5,9 +5,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
-#include <array>
 
 namespace korva {
 
@@ -26,21 +24,6 @@ QString queNoEs(const QByteArray &b)
     if (b.startsWith("\x89PNG") || b.startsWith("\xFF\xD8\xFF") || b.startsWith("GIF8") || b.startsWith("BM"))
         return QStringLiteral("es una imagen, no una lista");
     return QString();
-}
-
-// Whether bytes without a byte order mark look like UTF-16: a zero byte in every other place.
-std::optional<QStringDecoder::Encoding> utf16SinMarca(const QByteArray &b)
-{
-    int pares = 0, impares = 0;
-    const qsizetype n = qMin<qsizetype>(b.size(), 4096);
-    for (qsizetype i = 0; i < n; ++i)
-        if (b[i] == '\0')
-            ++(i % 2 ? impares : pares);
-    if (impares > n / 4 && pares == 0)
-        return QStringDecoder::Utf16LE;
-    if (pares > n / 4 && impares == 0)
-        return QStringDecoder::Utf16BE;
-    return std::nullopt;
 }
 
 // A header's text as it is compared: no accents, lower case, no punctuation at its ends.
@@ -137,71 +120,6 @@ bool tieneLetraOCifra(const QString &texto)
     return false;
 }
 
-// The rows of the text with one separator (none: one column), quotes as RFC 4180 has them.
-std::vector<QStringList> partir(const QString &texto, QChar separador)
-{
-    std::vector<QStringList> filas;
-    QStringList fila;
-    QString campo;
-    bool entreComillas = false, citado = false;
-    const auto cerrarCampo = [&] {
-        fila << (citado ? campo : campo.trimmed());
-        campo.clear();
-        citado = false;
-    };
-    const auto cerrarFila = [&] {
-        cerrarCampo();
-        if (fila.size() == 1 && fila.front().isEmpty())
-            fila.clear();
-        filas.push_back(fila);
-        fila.clear();
-    };
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (entreComillas) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < texto.size() && texto[i + 1] == QLatin1Char('"'))
-                    campo += texto[++i];
-                else
-                    entreComillas = false;
-            } else {
-                campo += c;
-            }
-        } else if (c == QLatin1Char('"') && campo.trimmed().isEmpty()) {
-            entreComillas = citado = true;
-            campo.clear();
-        } else if (!separador.isNull() && c == separador) {
-            cerrarCampo();
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < texto.size() && texto[i + 1] == QLatin1Char('\n'))
-                ++i;
-            cerrarFila();
-        } else if (!citado) {
-            campo += c;
-        }
-    }
-    if (!campo.isEmpty() || !fila.isEmpty())
-        cerrarFila();
-    return filas;
-}
-
-// How well a separator fits: the share of the rows that have the most common number of
-// columns, when that number is more than one.
-double ajuste(const std::vector<QStringList> &filas)
-{
-    std::array<int, 64> cuantas{};
-    int llenas = 0;
-    for (const QStringList &f : filas)
-        if (!f.isEmpty()) {
-            ++llenas;
-            ++cuantas[std::size_t(qMin<qsizetype>(f.size(), 63))];
-        }
-    int mejor = 0;
-    for (std::size_t n = 2; n < cuantas.size(); ++n)
-        mejor = qMax(mejor, cuantas[n]);
-    return llenas ? double(mejor) / llenas : 0;
-}
-
 bool pareceEdadOFecha(const QString &texto)
 {
     return texto.isEmpty() || edadDeTexto(texto) || fechaDeTexto(texto, QDate(9999, 12, 31));
@@ -217,56 +135,6 @@ std::optional<int> edadDeTexto(const QString &texto)
     if (!m.hasMatch())
         return std::nullopt;
     return m.captured(1).toInt();
-}
-
-QString textoDeLista(const QByteArray &bytes, QStringList *avisos)
-{
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
-    if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
-    if (const auto utf16 = utf16SinMarca(bytes))
-        return QStringDecoder(*utf16).decode(bytes);
-    const QByteArray sinMarca = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    QStringDecoder entero(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texto = entero.decode(sinMarca);
-    if (!entero.hasError())
-        return texto;
-    // Lines of two encodings (a list pasted together): each line as it reads.
-    QString resultado;
-    const QList<QByteArray> lineas = sinMarca.split('\n');
-    for (qsizetype i = 0; i < lineas.size(); ++i) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString linea = utf8.decode(lineas[i]);
-        if (utf8.hasError()) {
-            linea = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(lineas[i]);
-            if (avisos)
-                *avisos << QStringLiteral("la línea %1 no estaba en UTF-8: se leyó como Windows-1252 («%2»)")
-                               .arg(i + 1)
-                               .arg(linea.trimmed());
-        }
-        resultado += linea;
-        if (i + 1 < lineas.size())
-            resultado += QLatin1Char('\n');
-    }
-    return resultado;
-}
-
-std::vector<QStringList> filasDeTexto(const QString &texto)
-{
-    std::vector<QStringList> mejor = partir(texto, QChar());
-    double mejorAjuste = 0;
-    for (const QChar s : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')}) {
-        if (!texto.contains(s))
-            continue;
-        std::vector<QStringList> filas = partir(texto, s);
-        const double a = ajuste(filas);
-        if (a > mejorAjuste + 1e-9) {
-            mejorAjuste = a;
-            mejor = std::move(filas);
-        }
-    }
-    return mejor;
 }
 
 ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &hoy)
@@ -359,7 +227,7 @@ ListaDeAtletas leerLista(const QString &texto, const QDate &hoy)
     if (sinCabecera && std::any_of(filas.begin(), filas.end(), [](const QStringList &f) {
             return f.size() >= 2 && !pareceEdadOFecha(f[1].trimmed());
         })) {
-        std::vector<QStringList> unaColumna = partir(texto, QChar());
+        std::vector<QStringList> unaColumna = filasConSeparador(texto, QChar());
         for (QStringList &f : unaColumna)
             for (QString &t : f)
                 t = t.trimmed();
@@ -385,7 +253,7 @@ ResultadoDe<FilasLeidas> filasDeBytes(const QByteArray &bytes, const QString &ho
         leidas.hoja = libro.valor().hoja;
         return R::exito(leidas);
     }
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || utf16SinMarca(bytes);
+    const bool utf16 = esUtf16(bytes);
     if (!utf16 && bytes.contains('\0'))
         return R::falla(QStringLiteral("no es un archivo de texto ni una hoja de cálculo: %1").arg(GuardeloComo));
     leidas.texto = textoDeLista(bytes, &leidas.avisos);

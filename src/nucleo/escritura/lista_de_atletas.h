@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
+#include "nucleo/escritura/texto_separado.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -32,16 +33,6 @@ struct ListaDeAtletas {
 
 // The most a roster file may measure: a squad's list is a few kilobytes.
 constexpr qint64 TamanoMaximoDeLista = 4 * 1024 * 1024;
-
-// The text of a roster file: UTF-8 (with or without its byte order mark), UTF-16 with its
-// byte order mark, or Windows-1252; where lines disagree, each line as it reads, the lines
-// that were not UTF-8 said in the warnings.
-QString textoDeLista(const QByteArray &bytes, QStringList *avisos = nullptr);
-
-// The rows of a text of separated values: the separator is the one of TAB, ";" and "," that
-// gives the rows one same number of columns; quotes as RFC 4180 has them (separators and line
-// breaks inside quotes, a doubled quote for a quote).
-std::vector<QStringList> filasDeTexto(const QString &texto);
 
 // The rows of a file as the roster's reader reads them: a spreadsheet's sheet, or a text's
 // rows (its separator found, its encoding read line by line where lines disagree).

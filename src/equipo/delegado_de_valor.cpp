@@ -20,6 +20,16 @@ QWidget *DelegadoDeValor::createEditor(QWidget *padre, const QStyleOptionViewIte
     return editor;
 }
 
+void DelegadoDeValor::setEditorData(QWidget *editor, const QModelIndex &indice) const
+{
+    // the value there, selected: what the coach types replaces it; once typing has begun, the
+    // cell's colour and result change as the coach types, and the typing stays
+    if (auto *linea = qobject_cast<QLineEdit *>(editor); linea && !linea->isModified()) {
+        linea->setText(indice.data(Qt::EditRole).toString());
+        linea->selectAll();
+    }
+}
+
 void DelegadoDeValor::setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &indice) const
 {
     // the grid keeps the values (and their undo); a value that does not read is not taken

@@ -21,6 +21,7 @@ public:
     DelegadoDeValor(Tomar tomar, Escribiendo escribiendo, Moverse moverse, QObject *padre = nullptr);
 
     QWidget *createEditor(QWidget *padre, const QStyleOptionViewItem &opcion, const QModelIndex &indice) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &indice) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *modelo, const QModelIndex &indice) const override;
 
 protected:

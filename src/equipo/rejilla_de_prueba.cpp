@@ -147,7 +147,12 @@ RejillaDePrueba::RejillaDePrueba(TomaDePrueba toma, const QString &soloLectura, 
     resize(tamano);
 }
 
-RejillaDePrueba::~RejillaDePrueba() = default;
+RejillaDePrueba::~RejillaDePrueba()
+{
+    // the undo stack and the table go after the values they would still ask about
+    disconnect(m_deshacer, nullptr, this, nullptr);
+    m_tabla->setItemDelegateForColumn(ColValor, nullptr);
+}
 
 int RejillaDePrueba::tomarUnaPrueba(const QString &carpeta, int pestana, QWidget *padre)
 {

@@ -5,6 +5,7 @@
 #include "programa/programa.h"
 #include "equipo/exportar.h"
 #include "equipo/hojas_del_equipo.h"
+#include "equipo/rejilla_de_prueba.h"
 #include "nucleo/informe/comparacion.h"
 #include "nucleo/escritura/importacion.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
@@ -246,6 +247,28 @@ int main(int argc, char *argv[])
             qFatal("no se leyó la plantilla");
     });
 
+    // The station grid on a full level-2 file: opened, a value typed (its result shown), the
+    // test of 30 athletes saved with its flushes.
+    QFile::remove(evaluacionesDir.filePath(QStringLiteral("nivel2.dat")));
+    QFile::copy(carpeta.filePath(QStringLiteral("nivel2.dat")), evaluacionesDir.filePath(QStringLiteral("nivel2.dat")));
+    std::unique_ptr<RejillaDePrueba> rejilla;
+    const auto abrirRejilla = veces(21, [&] {
+        rejilla = std::make_unique<RejillaDePrueba>(TomaDePrueba::abrir(evaluacionesDir.path(), 1, 1).valor());
+    });
+    int vez = 0;
+    const auto teclearValor = veces(101, [&] {
+        if (!rejilla->tomar(vez % 30, QStringLiteral("%1,%2").arg(6 + vez % 4).arg(vez % 10)))
+            qFatal("no se tomó el valor");
+        ++vez;
+    });
+    const auto guardarPrueba = veces(21, [&] {
+        for (int f = 0; f < 30; ++f)
+            rejilla->tomar(f, QStringLiteral("%1,%2").arg(6 + (f + vez) % 4).arg(vez % 10));
+        ++vez;
+        if (!rejilla->guardar())
+            qFatal("no se guardó la prueba");
+    });
+
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);
     std::printf("KORVA 4 timings (median)\n");
@@ -273,5 +296,8 @@ int main(int argc, char *argv[])
     std::printf("  new evaluation, flushed         %8.3f ms   (target 300 ms)\n", mediana(nuevaUna));
     std::printf("  import 30 names                 %8.3f ms   (target 50 ms)\n", mediana(importar));
     std::printf("  a 200-row .xlsx roster read and planned %8.3f ms   (target 100 ms)\n", mediana(leerPlantilla));
+    std::printf("  station grid opened             %8.3f ms   (target 100 ms)\n", mediana(abrirRejilla));
+    std::printf("  a typed value taken, result shown %6.3f ms   (target 16 ms)\n", mediana(teclearValor));
+    std::printf("  one test of 30 athletes saved   %8.3f ms   (target 100 ms)\n", mediana(guardarPrueba));
     return 0;
 }

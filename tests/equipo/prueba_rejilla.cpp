@@ -96,11 +96,12 @@ private slots:
                     const QString esperado = r[prueba.capacidad].isEmpty() && r[4 + prueba.capacidad].isEmpty()
                         ? QString()
                         : QStringLiteral("%1 %  ·  %2")
-                              .arg(r[prueba.capacidad], r[4 + prueba.capacidad].isEmpty() ? QStringLiteral("—")
-                                                                                           : r[4 + prueba.capacidad]);
-                    QVERIFY2(rejilla.resultado(0) == esperado,
-                             qPrintable(QStringLiteral("%1 «%2»: la rejilla da «%3», la pantalla «%4»")
-                                            .arg(QString::fromUtf8(prueba.titulo), valor, rejilla.resultado(0), esperado)));
+                              .arg(r[prueba.capacidad],
+                                   r[4 + prueba.capacidad].isEmpty() ? QStringLiteral("—") : r[4 + prueba.capacidad]);
+                    QVERIFY2(
+                        rejilla.resultado(0) == esperado,
+                        qPrintable(QStringLiteral("%1 «%2»: la rejilla da «%3», la pantalla «%4»")
+                                       .arg(QString::fromUtf8(prueba.titulo), valor, rejilla.resultado(0), esperado)));
                     ++comparados;
                 }
                 // the screen back as stored, for the next test

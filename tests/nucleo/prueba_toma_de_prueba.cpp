@@ -88,10 +88,14 @@ private slots:
         QTest::addColumn<int>("pestana");
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("control");
-        QTest::newRow("minúsculas") << 1 << "velocidad" << "txtvelocidad";
-        QTest::newRow("acentos") << 4 << "Recepción pie" << "txtrepie";
-        QTest::newRow("mayúsculas") << 4 << "TIRO FRONTAL" << "txttirofrontal";
-        QTest::newRow("otra pestaña") << 4 << "Velocidad" << "";
+        QTest::newRow("minúsculas") << 1 << "velocidad"
+                                    << "txtvelocidad";
+        QTest::newRow("acentos") << 4 << "Recepción pie"
+                                 << "txtrepie";
+        QTest::newRow("mayúsculas") << 4 << "TIRO FRONTAL"
+                                    << "txttirofrontal";
+        QTest::newRow("otra pestaña") << 4 << "Velocidad"
+                                      << "";
     }
     void pruebaPorNombre()
     {
@@ -137,8 +141,8 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"),
-                                atleta("Ana", {"1.0", "6.0", "30", "30", "30"}) + atleta("Luis", {"1.25", "", "25", "26", "27"})
-                                    + registroAjeno(5)));
+                                atleta("Ana", {"1.0", "6.0", "30", "30", "30"})
+                                    + atleta("Luis", {"1.25", "", "25", "26", "27"}) + registroAjeno(5)));
         QVERIFY(guardarEvaluacion(dir.path(), "Inicio", QDate(2026, 9, 15)).ok());
         const QByteArray antes = leerArchivo(dir.filePath("nivel2.dat"));
         const ResultadoDe<TomaDePrueba> t = TomaDePrueba::abrir(dir.path(), 1, 1);  // level 2, speed
@@ -185,7 +189,8 @@ private slots:
         QTest::addColumn<QString>("valores");  // "record=value ..." or the reasons expected
         QTest::addColumn<bool>("valida");
         using L = QList<QStringList>;
-        QTest::newRow("con cabecera") << L{{"Nombre", "Velocidad"}, {"ana", "7,1"}, {" LUIS ", "8.45"}} << "1=7,1 2=8.45" << true;
+        QTest::newRow("con cabecera") << L{{"Nombre", "Velocidad"}, {"ana", "7,1"}, {" LUIS ", "8.45"}}
+                                      << "1=7,1 2=8.45" << true;
         QTest::newRow("en blanco") << L{{"Ana", ""}} << "1=" << true;
         QTest::newRow("desconocido") << L{{"Ana", "7"}, {"Nadie", "8"}} << "«Nadie»: no hay ningún atleta" << false;
         QTest::newRow("ilegible y repetido") << L{{"Ana", "1:35"}, {"Eva", "8"}} << "«1:35»|dos atletas" << false;
@@ -200,7 +205,8 @@ private slots:
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"),
                                 atleta("Ana", {}) + atleta("Luis", {}) + atleta("Eva", {}) + atleta("Eva", {})));
         const TomaDePrueba toma = TomaDePrueba::abrir(dir.path(), 1, 1).valor();
-        const ResultadoDe<std::map<int, QString>> r = toma.valoresDeFilas(std::vector<QStringList>(filas.begin(), filas.end()));
+        const ResultadoDe<std::map<int, QString>> r =
+            toma.valoresDeFilas(std::vector<QStringList>(filas.begin(), filas.end()));
         QCOMPARE(r.ok(), valida);
         if (valida) {
             QStringList dados;

@@ -47,8 +47,8 @@ private slots:
         QTest::addColumn<QString>("camino");
         QTest::addColumn<Respuesta>("respuesta");
         for (const char *camino : {"siguiente", "anterior", "cerrar", "salir", "salir de inicio"})
-            for (const auto &[nombre, r] :
-                 {std::pair{"Sí", Respuesta::Si}, std::pair{"No", Respuesta::No}, std::pair{"Cancelar", Respuesta::Cancelar}})
+            for (const auto &[nombre, r] : {std::pair{"Sí", Respuesta::Si}, std::pair{"No", Respuesta::No},
+                                            std::pair{"Cancelar", Respuesta::Cancelar}})
                 QTest::addRow("%s, %s", camino, nombre) << QString::fromLatin1(camino) << r;
     }
     void preguntaAntesDePerder()
@@ -66,7 +66,9 @@ private slots:
 
         QCOMPARE(p.escritorio.preguntas, QStringList{QStringLiteral("¿Guardar los datos de Ana Peña (registro 1)?")});
         const QByteArray archivo = leerArchivo(p.ruta("nivel2.dat"));
-        const bool guardado = archivo.startsWith(relleno("Ana Pe\xF1" "a", 30));
+        const bool guardado = archivo.startsWith(relleno("Ana Pe\xF1"
+                                                         "a",
+                                                         30));
         QCOMPARE(guardado, respuesta == Respuesta::Si);
         const bool termino = p.escritorio.terminaciones > 0;
         const bool sigue = respuesta != Respuesta::Cancelar;

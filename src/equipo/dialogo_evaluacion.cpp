@@ -1,5 +1,7 @@
 #include "equipo/dialogo_evaluacion.h"
 
+#include "nucleo/escritura/importacion.h"
+#include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
 #include <QDialogButtonBox>
@@ -39,6 +41,18 @@ DialogoEvaluacion::DialogoEvaluacion(Tipo tipo, QWidget *padre) : QDialog(padre)
 QString DialogoEvaluacion::etiqueta() const
 {
     return m_etiqueta->text();
+}
+
+ResultadoDe<QString> DialogoEvaluacion::hacer(bool nueva, const QString &carpeta, QWidget *padre)
+{
+    using R = ResultadoDe<QString>;
+    if (nueva)
+        if (const Resultado libre = carpetaLibre(carpeta); !libre)
+            return R::falla(libre);
+    DialogoEvaluacion dialogo(nueva ? Tipo::Nueva : Tipo::Guardar, padre);
+    if (dialogo.exec() != QDialog::Accepted)
+        return R::exito();
+    return nueva ? nuevaEvaluacion(carpeta, dialogo.etiqueta()) : guardarEvaluacion(carpeta, dialogo.etiqueta());
 }
 
 }  // namespace korva

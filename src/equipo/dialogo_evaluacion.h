@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -16,6 +18,11 @@ public:
     enum class Tipo { Guardar, Nueva };
     explicit DialogoEvaluacion(Tipo tipo, QWidget *padre = nullptr);
     QString etiqueta() const;
+
+    // The whole action: for a new evaluation, the folder's lock first (said at once while
+    // KORVA 4 is open there), then this question, then the save or the new evaluation.
+    // Carries the saved evaluation's folder, empty when the coach cancelled.
+    static ResultadoDe<QString> hacer(bool nueva, const QString &carpeta, QWidget *padre);
 
 private:
     QLineEdit *m_etiqueta = nullptr;

@@ -1,12 +1,12 @@
 #include "equipo/dialogo_importacion.h"
 
+#include "equipo/dialogo_de_archivos.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -263,7 +263,7 @@ ResultadoDe<int> DialogoImportacion::importar(const QString &carpeta, int pestan
     if (origen.clickedButton() == pegar) {
         lista = leerLista(QGuiApplication::clipboard()->text());
     } else if (origen.clickedButton() == deArchivo) {
-        const QString ruta = QFileDialog::getOpenFileName(
+        const QString ruta = DialogoDeArchivos::abrir(
             padre, QStringLiteral("Elegir la plantilla"), carpeta,
             QStringLiteral("Listas de atletas (*.xlsx *.ods *.csv *.txt);;Todos los archivos (*)"));
         if (ruta.isEmpty())

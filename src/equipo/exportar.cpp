@@ -1,8 +1,11 @@
 #include "equipo/exportar.h"
 
 #include "nucleo/comun/archivos_del_sistema.h"
+#include "nucleo/informe/datos_del_equipo.h"
+#include "nucleo/informe/resumen.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -61,9 +64,59 @@ private:
 // The number a cell of a column of numbers shows, as the athlete holds it.
 std::optional<double> numeroDeCelda(const TablaEquipo &tabla, std::size_t fila, int columna)
 {
-    if (tabla.tipos[std::size_t(columna)] != TipoColumna::Numero)
+    const TipoColumna tipo = tabla.tipos[std::size_t(columna)];
+    if (tipo != TipoColumna::Numero && tipo != TipoColumna::Cambio)
         return std::nullopt;
     return tabla.numeros[fila].at(std::size_t(columna));
+}
+
+// The first sheet, "Resumen": the team's name, then per tab the athletes per overall grade,
+// the mean of each percentage and, with a comparison, each mean change: numbers all, so that a
+// spreadsheet can chart them.
+bool escribirResumen(lxw_workbook *libro, lxw_format *negrita, lxw_format *conSigno,
+                     const std::vector<const Equipo *> &equipos, const std::vector<const Comparacion *> &comparaciones)
+{
+    lxw_worksheet *hoja = workbook_add_worksheet(libro, "Resumen");
+    if (!hoja)
+        return false;
+    const QString carpeta = equipos.empty() ? QString() : QFileInfo(equipos.front()->ruta).absolutePath();
+    worksheet_write_string(hoja, 0, 0, QStringLiteral("Equipo: %1").arg(nombreDelEquipo(carpeta)).toUtf8().constData(),
+                           negrita);
+    const bool conCambios = std::any_of(comparaciones.begin(), comparaciones.end(), [](auto *c) { return c; });
+    QStringList cabecera{QStringLiteral("Pestaña"), QStringLiteral("Atletas")};
+    for (Grado g : Grados)
+        cabecera << QStringLiteral("Nivel general %1").arg(textoGrado(g));
+    cabecera << QStringLiteral("Sin nivel") << QStringLiteral("Media % resist. / cond.")
+             << QStringLiteral("Media % veloc. / recep.") << QStringLiteral("Media % fuerza / tiro")
+             << QStringLiteral("Media % promedio");
+    if (conCambios)
+        cabecera << QStringLiteral("Cambio medio resist. / cond.") << QStringLiteral("Cambio medio veloc. / recep.")
+                 << QStringLiteral("Cambio medio fuerza / tiro") << QStringLiteral("Cambio medio promedio");
+    for (int c = 0; c < cabecera.size(); ++c)
+        worksheet_write_string(hoja, 2, lxw_col_t(c), cabecera[c].toUtf8().constData(), negrita);
+    worksheet_set_column(hoja, 0, 0, 24, nullptr);
+    for (std::size_t i = 0; i < equipos.size(); ++i) {
+        const lxw_row_t fila = lxw_row_t(3 + i);
+        const Equipo &e = *equipos[i];
+        const Resumen r = resumir(e);
+        worksheet_write_string(hoja, fila, 0, e.archivo.titulo, nullptr);
+        worksheet_write_number(hoja, fila, 1, r.atletas, nullptr);
+        for (std::size_t g = 0; g < r.porGrado.size(); ++g)
+            worksheet_write_number(hoja, fila, lxw_col_t(2 + g), r.porGrado[g], nullptr);
+        lxw_col_t c = lxw_col_t(2 + r.porGrado.size());
+        for (const auto &media : r.medias) {
+            if (media)
+                worksheet_write_number(hoja, fila, c, *media, nullptr);
+            ++c;
+        }
+        if (const Comparacion *comparacion = i < comparaciones.size() ? comparaciones[i] : nullptr)
+            for (const auto &cambio : cambiosMedios(*comparacion, e)) {
+                if (cambio)
+                    worksheet_write_number(hoja, fila, c, *cambio, conSigno);
+                ++c;
+            }
+    }
+    return true;
 }
 
 // The bytes of the workbook, made in a folder of our own that nobody else can enter.
@@ -85,6 +138,15 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
             return R::falla(razonXlsx(LXW_ERROR_CREATING_XLSX_FILE, errno));
         lxw_format *negrita = workbook_add_format(libro);
         format_set_bold(negrita);
+        // a change keeps its sign, and stays a number: +25, -10, 0
+        lxw_format *conSigno = workbook_add_format(libro);
+        format_set_num_format(conSigno, "+0;-0;0");
+        lxw_format *mediaConSigno = workbook_add_format(libro);
+        format_set_num_format(mediaConSigno, "+0.0;-0.0;0.0");
+        if (!escribirResumen(libro, negrita, mediaConSigno, equipos, comparaciones)) {
+            workbook_close(libro);
+            return R::falla(QStringLiteral("no se pudo añadir la hoja «Resumen»"));
+        }
         for (std::size_t i = 0; i < equipos.size(); ++i) {
             const Equipo *e = equipos[i];
             const TablaEquipo tabla = tablaDeEquipo(*e, i < comparaciones.size() ? comparaciones[i] : nullptr);
@@ -106,7 +168,8 @@ ResultadoDe<QByteArray> componerXlsx(const std::vector<const Equipo *> &equipos,
                         continue;
                     const auto numero = numeroDeCelda(tabla, f, c);
                     if (numero)
-                        worksheet_write_number(hoja, fila, lxw_col_t(c), *numero, nullptr);
+                        worksheet_write_number(hoja, fila, lxw_col_t(c), *numero,
+                                               tabla.tipos[std::size_t(c)] == TipoColumna::Cambio ? conSigno : nullptr);
                     else
                         worksheet_write_string(hoja, fila, lxw_col_t(c), t.toUtf8().constData(), nullptr);
                 }

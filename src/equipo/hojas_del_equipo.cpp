@@ -29,7 +29,13 @@ QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta)
     return QStringLiteral("%1 - %2 - %3.pdf").arg(equipoCorto).arg(atleta.numero, 2, 10, QLatin1Char('0')).arg(nombre);
 }
 
-ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta, const QDate &fecha)
+QString sinResultados(const Atleta &atleta)
+{
+    return QStringLiteral("%1 (registro %2): sin resultados").arg(atleta.datos.value(0)).arg(atleta.numero);
+}
+
+ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta, const QDate &fecha,
+                                   QStringList *omitidos)
 {
     using R = ResultadoDe<int>;
     if (const Resultado leido = equiposLeidos({&equipo}); !leido)
@@ -39,6 +45,11 @@ ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
     const QPageSize papel = papelPredeterminado();
     int hechas = 0;
     for (const Atleta &a : equipo.atletas) {
+        if (!tieneResultados(a)) {
+            if (omitidos)
+                *omitidos << sinResultados(a);
+            continue;
+        }
         const QString nombre = nombreDeHoja(equipo, a);
         const ResultadoDe<QByteArray> pdf =
             hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha)}, papel, nombre.chopped(4));

@@ -19,9 +19,13 @@ std::vector<Hoja> hojasDelEquipo(const Equipo &equipo, const QDate &fecha = QDat
 // colons, quotes, control characters, a trailing dot).
 QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta);
 
-// One PDF per athlete in the folder, each put in place whole, as the exports are; an
-// existing file of the same name is replaced. Carries how many were written.
+// One PDF per athlete who has at least one result, in the folder, each put in place whole, as
+// the exports are; an existing file of the same name is replaced. Carries how many were
+// written; the athletes left out (no result: their sheet would be blank) are added to the
+// list given, each as "NAME (registro N): sin resultados".
 ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
-                                   const QDate &fecha = QDate::currentDate());
+                                   const QDate &fecha = QDate::currentDate(), QStringList *omitidos = nullptr);
+// The athlete left out, in those words.
+QString sinResultados(const Atleta &atleta);
 
 }  // namespace korva

@@ -2,10 +2,13 @@
 
 #include "equipo/grafica_grados.h"
 #include "equipo/impresion.h"
+#include "nucleo/informe/datos_del_equipo.h"
 #include "nucleo/informe/resumen.h"
 
 #include <QDate>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace korva {
@@ -101,7 +104,7 @@ void InformeImpreso::pintarTitulo()
     m_p.drawText(
         renglon(fmNormal.height()), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Fecha: %1    Equipo: %2")
-            .arg(fechaEnEspanol(QDate::currentDate()), QFileInfo(QFileInfo(m_equipo.ruta).absolutePath()).fileName()));
+            .arg(fechaEnEspanol(QDate::currentDate()), nombreDelEquipo(QFileInfo(m_equipo.ruta).absolutePath())));
     m_y += fmNormal.height() * 1.8;
 }
 
@@ -170,13 +173,34 @@ void InformeImpreso::pintarResumen()
     m_p.drawText(renglon(fmResumen.height()), Qt::AlignLeft | Qt::AlignVCenter, LeyendaGrados);
 }
 
-std::unique_ptr<QPrinter> InformeImpreso::nuevaImpresora()
+std::unique_ptr<QPrinter> InformeImpreso::nuevaImpresora(const QString &nombre)
 {
     auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
     impresora->setPageOrientation(QPageLayout::Landscape);
     impresora->setColorMode(QPrinter::Color);
-    impresora->setDocName(QStringLiteral("KORVA 4 Informe del equipo"));
+    impresora->setDocName(nombre.isEmpty() ? QStringLiteral("KORVA 4 Informe del equipo") : nombre);
     return impresora;
+}
+
+Resultado InformeImpreso::imprimir(QWidget *padre, const QString &nombre, const Pintar &pintar)
+{
+    const std::unique_ptr<QPrinter> impresora = nuevaImpresora(nombre);
+    QPrintDialog dialogo(impresora.get(), padre);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir el informe"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return Resultado::exito();
+    if (pintar(*impresora) == 0)
+        return Resultado::falla(QStringLiteral("la impresora «%1» no aceptó el trabajo").arg(impresora->printerName()));
+    return Resultado::exito();
+}
+
+void InformeImpreso::vistaPrevia(QWidget *padre, const QString &nombre, const Pintar &pintar)
+{
+    const std::unique_ptr<QPrinter> impresora = nuevaImpresora(nombre);
+    QPrintPreviewDialog dialogo(impresora.get(), padre);
+    dialogo.setWindowTitle(QStringLiteral("Vista previa del informe"));
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, [&pintar](QPrinter *p) { pintar(*p); });
+    dialogo.exec();
 }
 
 int InformeImpreso::pintar()

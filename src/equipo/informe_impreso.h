@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
 #include "nucleo/informe/comparacion.h"
 #include "nucleo/informe/equipo.h"
 #include "nucleo/informe/tabla_equipo.h"
@@ -8,10 +9,12 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QPrinter;
+class QWidget;
 
 namespace korva {
 
@@ -27,8 +30,14 @@ public:
     // The whole report: the number of pages, 0 when the printer refused the job.
     int pintar();
 
-    // A printer set up for the report: landscape (the table is wide), in colour (the chart).
-    static std::unique_ptr<QPrinter> nuevaImpresora();
+    // A printer set up for the report: landscape (the table is wide), in colour (the chart),
+    // its job named as given (the name a print to a file proposes).
+    static std::unique_ptr<QPrinter> nuevaImpresora(const QString &nombre = QString());
+    // The report through the print dialog, or its preview; pintar draws it on the printer
+    // chosen and says how many pages (0: the printer refused the job).
+    using Pintar = std::function<int(QPrinter &)>;
+    static Resultado imprimir(QWidget *padre, const QString &nombre, const Pintar &pintar);
+    static void vistaPrevia(QWidget *padre, const QString &nombre, const Pintar &pintar);
 
 private:
     void medirColumnas();

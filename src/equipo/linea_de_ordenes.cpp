@@ -322,7 +322,12 @@ int LineaDeOrdenes::hojas(QTextStream &salida, QTextStream &errores)
     for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
         if (m_pestanaPedida >= 0 && int(i) != m_pestanaPedida)
             continue;
-        const ResultadoDe<int> r = guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), m_destinoHojas);
+        QStringList omitidos;
+        const ResultadoDe<int> r =
+            guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), m_destinoHojas, QDate::currentDate(), &omitidos);
+        for (const QString &o : omitidos)
+            errores << QStringLiteral("korva4-equipo: sin hoja: %1 (%2)\n")
+                           .arg(o, QString::fromUtf8(DefArchivos[i].titulo));
         if (!r) {
             errores << QStringLiteral("korva4-equipo: no se pudieron guardar las hojas en «%1».\nMotivo: %2\n")
                            .arg(nativa, r.razon());

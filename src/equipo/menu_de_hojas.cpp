@@ -1,9 +1,9 @@
 #include "equipo/menu_de_hojas.h"
 
+#include "equipo/dialogo_de_archivos.h"
 #include "equipo/hojas_del_equipo.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -71,10 +71,16 @@ void MenuDeHojas::vistaPrevia()
 
 Resultado MenuDeHojas::guardarEn(const QString &carpeta)
 {
-    const ResultadoDe<int> r = guardarHojasEnPdf(m_equipo(), carpeta);
+    QStringList omitidos;
+    const ResultadoDe<int> r = guardarHojasEnPdf(m_equipo(), carpeta, QDate::currentDate(), &omitidos);
     if (!r)
         return Resultado::falla(r);
-    emit hecho(QStringLiteral("%1 hojas guardadas en «%2».").arg(r.valor()).arg(QDir::toNativeSeparators(carpeta)));
+    emit hecho(QStringLiteral("%1 hojas guardadas en «%2».%3")
+                   .arg(r.valor())
+                   .arg(QDir::toNativeSeparators(carpeta),
+                        omitidos.isEmpty()
+                            ? QString()
+                            : QStringLiteral(" Sin hoja, por no tener resultados: %1.").arg(omitidos.size())));
     return Resultado::exito();
 }
 
@@ -82,8 +88,8 @@ void MenuDeHojas::preguntarCarpeta()
 {
     if (!hayAtletas(QStringLiteral("guardar")))
         return;
-    const QString c = QFileDialog::getExistingDirectory(
-        parentWidget(), QStringLiteral("Guardar las hojas en PDF en la carpeta"), m_carpeta());
+    const QString c = DialogoDeArchivos::carpeta(parentWidget(),
+                                                 QStringLiteral("Guardar las hojas en PDF en la carpeta"), m_carpeta());
     if (c.isEmpty())
         return;
     if (const Resultado r = guardarEn(c); !r)

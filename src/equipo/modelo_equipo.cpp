@@ -46,7 +46,9 @@ QVariant ModeloEquipo::claveDeOrden(int columna, const QString &t, std::optional
         return {};
     if (esColumnaDeGrado(columna))
         return ordenDeGrado(t);
-    if (m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Numero && numero)
+    if ((m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Numero
+         || m_tabla.tipos.at(std::size_t(columna)) == TipoColumna::Cambio)
+        && numero)
         return *numero;
     return t;
 }

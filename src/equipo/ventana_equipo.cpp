@@ -1,6 +1,8 @@
 #include "equipo/ventana_equipo.h"
 
 #include "equipo/dialogo_comparacion.h"
+#include "equipo/dialogo_de_archivos.h"
+#include "equipo/dialogo_datos_del_equipo.h"
 #include "equipo/dialogo_evaluacion.h"
 #include "equipo/dialogo_importacion.h"
 #include "equipo/exportar.h"
@@ -10,23 +12,21 @@
 #include "equipo/menu_de_recientes.h"
 #include "equipo/pagina_equipo.h"
 #include "equipo/rejilla_de_prueba.h"
-#include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
+#include "nucleo/informe/datos_del_equipo.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 
 namespace korva {
@@ -71,6 +71,13 @@ void VentanaEquipo::construirMenus()
     QAction *releer =
         archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
     releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
+    for (const bool entrenador : {false, true})
+        archivo->addAction(
+            entrenador ? QStringLiteral("&Entrenador…") : QStringLiteral("&Nombre del equipo…"), this,
+            [this, entrenador] {
+                if (DialogoDatosDelEquipo::editar(m_carpeta, entrenador, this))
+                    setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombreDelEquipo(m_carpeta)));
+            });
     archivo->addSeparator();
     auto *libro = new QMenu(QStringLiteral("Exportar a hoja de cálculo"), this);
     libro->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this,
@@ -88,12 +95,12 @@ void VentanaEquipo::construirMenus()
     archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
     QMenu *evaluaciones = menuBar()->addMenu(QStringLiteral("&Evaluaciones"));
     evaluaciones->addAction(QStringLiteral("&Guardar evaluación…"), QKeySequence::Save, this,
-                            &VentanaEquipo::preguntarGuardarEvaluacion);
+                            [this] { preguntarEvaluacion(false); });
     evaluaciones->addAction(QStringLiteral("&Comparar con…"), this, &VentanaEquipo::preguntarComparacion);
     evaluaciones->addSeparator();
     evaluaciones->addAction(QStringLiteral("&Tomar una prueba…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
                             &VentanaEquipo::tomarPrueba);
-    evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, &VentanaEquipo::preguntarNuevaEvaluacion);
+    evaluaciones->addAction(QStringLiteral("&Nueva evaluación…"), this, [this] { preguntarEvaluacion(true); });
     evaluaciones->addAction(QStringLiteral("Importar la &plantilla…"), this, [this] { preguntarImportacion(true); });
     evaluaciones->addAction(QStringLiteral("&Importar atletas en esta pestaña…"), this,
                             [this] { preguntarImportacion(false); });
@@ -134,9 +141,7 @@ QString VentanaEquipo::carpeta() const
 void VentanaEquipo::abrirCarpeta(const QString &carpeta)
 {
     m_carpeta = QDir(carpeta).absolutePath();
-    const QString nombre = QFileInfo(m_carpeta).fileName().isEmpty() ? QDir::toNativeSeparators(m_carpeta)
-                                                                     : QFileInfo(m_carpeta).fileName();
-    setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombre));
+    setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombreDelEquipo(m_carpeta)));
     m_carpetaEtiqueta->setText(QStringLiteral("Carpeta de registros: %1").arg(QDir::toNativeSeparators(m_carpeta)));
     m_recientes->recordar(m_carpeta);
     m_comparadaCon.clear();
@@ -152,7 +157,7 @@ void VentanaEquipo::abrirCarpeta(const QString &carpeta)
 void VentanaEquipo::preguntarCarpeta()
 {
     const QString c =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Abrir la carpeta de otro equipo"), m_carpeta);
+        DialogoDeArchivos::carpetaExistente(this, QStringLiteral("Abrir la carpeta de otro equipo"), m_carpeta);
     if (!c.isEmpty())
         abrirCarpeta(c);
 }
@@ -162,6 +167,9 @@ void VentanaEquipo::leer()
     for (Pestana &p : m_pestanas)
         p.leida = false;
     pagina(pestanaAbierta());
+    statusBar()->showMessage(
+        QStringLiteral("Archivos leídos de «%1» a las %2.")
+            .arg(QDir::toNativeSeparators(m_carpeta), QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 
 PaginaEquipo &VentanaEquipo::pagina(int i)
@@ -270,33 +278,22 @@ void VentanaEquipo::preguntarComparacion()
         compararCon(dialogo.elegida());
 }
 
-void VentanaEquipo::preguntarGuardarEvaluacion()
+void VentanaEquipo::preguntarEvaluacion(bool nueva)
 {
-    DialogoEvaluacion dialogo(DialogoEvaluacion::Tipo::Guardar, this);
-    if (dialogo.exec() != QDialog::Accepted)
-        return;
-    const ResultadoDe<QString> r = guardarEvaluacion(m_carpeta, dialogo.etiqueta());
-    if (!r) {
-        decir(QStringLiteral("No se guardó la evaluación.\nMotivo: %1").arg(r.razon()));
-        return;
+    const ResultadoDe<QString> r = DialogoEvaluacion::hacer(nueva, m_carpeta, this);
+    if (!r)
+        decir((nueva ? QStringLiteral("No se empezó una nueva evaluación.\nMotivo: %1")
+                     : QStringLiteral("No se guardó la evaluación.\nMotivo: %1"))
+                  .arg(r.razon()));
+    else if (!nueva && !r.valor().isEmpty())
+        statusBar()->showMessage(
+            QStringLiteral("Evaluación guardada en «%1».").arg(QDir::toNativeSeparators(r.valor())));
+    else if (!r.valor().isEmpty()) {
+        leer();
+        decir(QStringLiteral("Nueva evaluación lista: los atletas siguen, sus pruebas están en blanco.\n\nLa "
+                             "evaluación anterior quedó guardada en «%1»; puede compararla con «Comparar con…».")
+                  .arg(QDir::toNativeSeparators(r.valor())));
     }
-    statusBar()->showMessage(QStringLiteral("Evaluación guardada en «%1».").arg(QDir::toNativeSeparators(r.valor())));
-}
-
-void VentanaEquipo::preguntarNuevaEvaluacion()
-{
-    DialogoEvaluacion dialogo(DialogoEvaluacion::Tipo::Nueva, this);
-    if (dialogo.exec() != QDialog::Accepted)
-        return;
-    const ResultadoDe<QString> r = nuevaEvaluacion(m_carpeta, dialogo.etiqueta());
-    if (!r) {
-        decir(QStringLiteral("No se empezó una nueva evaluación.\nMotivo: %1").arg(r.razon()));
-        return;
-    }
-    leer();
-    decir(QStringLiteral("Nueva evaluación lista: los atletas siguen, sus pruebas están en blanco.\n\nLa evaluación "
-                         "anterior quedó guardada en «%1»; puede compararla con «Comparar con…».")
-              .arg(QDir::toNativeSeparators(r.valor())));
 }
 
 void VentanaEquipo::preguntarImportacion(bool todoElEquipo)
@@ -363,7 +360,7 @@ void VentanaEquipo::preguntarCsv()
 void VentanaEquipo::preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro,
                                          const QString &que, const std::function<Resultado(const QString &)> &exportar)
 {
-    const QString ruta = QFileDialog::getSaveFileName(this, titulo, propuesto, filtro);
+    const QString ruta = DialogoDeArchivos::guardar(this, titulo, propuesto, filtro);
     if (ruta.isEmpty())
         return;
     const Resultado r = exportar(ruta);
@@ -377,23 +374,22 @@ void VentanaEquipo::preguntarExportacion(const QString &titulo, const QString &p
 
 void VentanaEquipo::vistaPrevia()
 {
-    const std::unique_ptr<QPrinter> impresora = InformeImpreso::nuevaImpresora();
-    QPrintPreviewDialog dialogo(impresora.get(), this);
-    dialogo.setWindowTitle(QStringLiteral("Vista previa del informe"));
-    connect(&dialogo, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) { imprimirEn(*p); });
-    dialogo.exec();
+    InformeImpreso::vistaPrevia(this, nombreDeImpresion(), [this](QPrinter &p) { return imprimirEn(p); });
 }
 
 void VentanaEquipo::imprimir()
 {
-    const std::unique_ptr<QPrinter> impresora = InformeImpreso::nuevaImpresora();
-    QPrintDialog dialogo(impresora.get(), this);
-    dialogo.setWindowTitle(QStringLiteral("Imprimir el informe"));
-    if (dialogo.exec() != QDialog::Accepted)
-        return;
-    if (imprimirEn(*impresora) == 0)
-        decir(QStringLiteral("No se imprimió el informe.\nMotivo: la impresora «%1» no aceptó el trabajo.")
-                  .arg(impresora->printerName()));
+    if (const Resultado r =
+            InformeImpreso::imprimir(this, nombreDeImpresion(), [this](QPrinter &p) { return imprimirEn(p); });
+        !r)
+        decir(QStringLiteral("No se imprimió el informe.\nMotivo: %1").arg(r.razon()));
+}
+
+QString VentanaEquipo::nombreDeImpresion() const
+{
+    // also the name a print to a file proposes
+    return QStringLiteral("%1 - %2").arg(nombreDelEquipo(m_carpeta),
+                                         QString::fromUtf8(DefArchivos[std::size_t(pestanaAbierta())].titulo));
 }
 
 }  // namespace korva

@@ -78,10 +78,11 @@ private:
                               const QString &que, const std::function<Resultado(const QString &)> &exportar);
     void vistaPrevia();
     void imprimir();
+    QString nombreDeImpresion() const;
     void preguntarCarpeta();
     void preguntarComparacion();
-    void preguntarGuardarEvaluacion();
-    void preguntarNuevaEvaluacion();
+    // "Guardar evaluación…", or "Nueva evaluación…"
+    void preguntarEvaluacion(bool nueva);
     void preguntarImportacion(bool todoElEquipo);
     void tomarPrueba();
     void construirMenus();

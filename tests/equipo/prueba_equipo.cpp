@@ -253,7 +253,7 @@ private slots:
             QVERIFY2(libro.contains(a.titulo), a.titulo);
         for (int h = 0; h < 5; ++h) {
             const Equipo &e = equipo.equipo(h);
-            const HojaLeida hoja = leerHoja(xlsx, h + 1);
+            const HojaLeida hoja = leerHoja(xlsx, h + 2);  // after the sheet "Resumen"
             QVERIFY(hoja.cabeceraNegrita);
             QCOMPARE(hoja.filas.size(), int(e.atletas.size()) + 1);
             QCOMPARE(hoja.filas[0].value(1).toString(), QStringLiteral("Nombre"));

@@ -109,13 +109,15 @@ private slots:
         QVERIFY(d && *d > 0);
         QCOMPARE(t.filas[0][cambio], QLatin1Char('+') + QString::number(*d));
         QCOMPARE(*t.numeros[0][std::size_t(cambio)], *d);
+        QCOMPARE(t.tipos[std::size_t(cambio)], TipoColumna::Cambio);
         QCOMPARE(t.filas[1].last(), evolucion::Nuevo);
         QCOMPARE(t.filas[2].last(), evolucion::YaNoEsta);
         QCOMPARE(t.filas[2][1], QStringLiteral("Luis"));
         // every cell of a column of numbers that shows a number carries it
         for (std::size_t f = 0; f < t.filas.size(); ++f)
             for (int col = 0; col < t.columnas.size(); ++col)
-                if (t.tipos[std::size_t(col)] == TipoColumna::Numero && comoNumero(t.filas[f][col]))
+                if ((t.tipos[std::size_t(col)] == TipoColumna::Numero || t.tipos[std::size_t(col)] == TipoColumna::Cambio)
+                    && comoNumero(t.filas[f][col]))
                     QCOMPARE(*t.numeros[f][std::size_t(col)], *comoNumero(t.filas[f][col]));
     }
 

@@ -103,7 +103,7 @@ class PruebaSalidas(unittest.TestCase):
                 self.assertIn("Guardado en", r.stdout)
 
                 libro = openpyxl.load_workbook(destino)
-                self.assertEqual(libro.sheetnames, ["NIVEL 1 (8-9años)", "NIVEL 2 (10-11 años)",
+                self.assertEqual(libro.sheetnames, ["Resumen", "NIVEL 1 (8-9años)", "NIVEL 2 (10-11 años)",
                                                     "NIVEL 3 (12-14 años)", "NIVEL 4 (15-17 años)",
                                                     "FUNDAMENTOS TECNICOS"])
                 hoja = libro["NIVEL 2 (10-11 años)"]

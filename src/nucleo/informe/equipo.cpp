@@ -60,6 +60,14 @@ TipoResultados calificar(const DefArchivo &archivo, const QStringList &t)
     return Calificar_Fundamentos({t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]}, {});
 }
 
+bool tieneResultados(const Atleta &atleta)
+{
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        if (!atleta.resultados[i].trimmed().isEmpty())
+            return true;
+    return false;
+}
+
 Atleta atletaCalificado(const DefArchivo &archivo, int numero, const QStringList &textos)
 {
     Atleta a;

@@ -25,6 +25,9 @@ struct Atleta {
     std::array<std::optional<double>, 4> porcentajes{};  // Label11, Label12, Label13, Label19
 };
 
+// Whether the athlete has any result at all (a sheet or a family report of one without is blank).
+bool tieneResultados(const Atleta &atleta);
+
 // An athlete of a record file scored: its texts as the screen's boxes hold them (the
 // padding kept, as the scoring reads them), in the order of the file's field map.
 Atleta atletaCalificado(const DefArchivo &archivo, int numero, const QStringList &textos);

@@ -47,7 +47,7 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
     for (int k = 0; k < 4; ++k) {
         t.columnas << resultados[k] + QStringLiteral(" antes") << QStringLiteral("Cambio ") + resultados[k];
         t.tipos.push_back(TipoColumna::Numero);
-        t.tipos.push_back(TipoColumna::Numero);
+        t.tipos.push_back(TipoColumna::Cambio);
     }
     t.columnas << QStringLiteral("Nivel general antes") << ColumnaEvolucion;
     t.tipos.push_back(TipoColumna::Grado);

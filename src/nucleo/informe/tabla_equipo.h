@@ -8,7 +8,8 @@
 namespace korva {
 
 // What a column of the team's table holds, for sorting and for the exports.
-enum class TipoColumna { Texto, Numero, Grado };
+// A change (now minus then) is a number that keeps its sign.
+enum class TipoColumna { Texto, Numero, Grado, Cambio };
 
 // The team as every view of it shows it (the window, the exports, the printed report): the
 // headings, the kind of each column and the rows of texts. With a comparison, each row also
@@ -30,7 +31,7 @@ inline const QString ColumnaEvolucion = QStringLiteral("Evolución");
 namespace evolucion {
 inline const QString Mejora = QStringLiteral("▲ mejora");
 inline const QString Baja = QStringLiteral("▼ baja");
-inline const QString Igual = QStringLiteral("= igual");
+inline const QString Igual = QStringLiteral("igual");  // no "=" first: a spreadsheet would take it for a formula
 inline const QString Nuevo = QStringLiteral("nuevo");
 inline const QString YaNoEsta = QStringLiteral("ya no está");
 inline const QString Repetido = QStringLiteral("nombre repetido: sin comparar");

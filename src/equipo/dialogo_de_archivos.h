@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace korva {
+
+// The desktop's file dialogs, wholly in Spanish (Qt's own dialog leaves some of its labels in
+// English where its translation lacks them): a file to open, a file to save, a folder to
+// write into (an existing one, or a new one the coach types, which is made).
+class DialogoDeArchivos
+{
+public:
+    static QString abrir(QWidget *padre, const QString &titulo, const QString &carpeta, const QString &filtro);
+    static QString guardar(QWidget *padre, const QString &titulo, const QString &propuesto, const QString &filtro);
+    // Empty when cancelled; a folder that could not be made is said, and nothing is returned.
+    static QString carpeta(QWidget *padre, const QString &titulo, const QString &carpeta);
+    // An existing folder.
+    static QString carpetaExistente(QWidget *padre, const QString &titulo, const QString &carpeta);
+};
+
+}  // namespace korva

@@ -2,6 +2,7 @@
 
 #include "equipo/exportar.h"
 #include "equipo/hojas_del_equipo.h"
+#include "equipo/salidas_sin_ventana.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/escritura/toma_de_prueba.h"
@@ -66,6 +67,11 @@ LineaDeOrdenes::LineaDeOrdenes()
              QStringLiteral("nombre")),
       m_sinFundamentos(QStringLiteral("sin-fundamentos"),
                        QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos.")),
+      m_familias(QStringLiteral("familias"),
+                 QStringLiteral("Guarda sin abrir la ventana un informe para la familia de cada atleta con algún "
+                                "resultado, un PDF por atleta, en la carpeta dada (de las cinco pestañas, o de la de "
+                                "--pestana; con --comparar-con, con los resultados de entonces)."),
+                 QStringLiteral("carpeta")),
       m_prueba(QStringLiteral("prueba"),
                QStringLiteral("Con --valores: la prueba, por su nombre en la pantalla (Resistencia, Velocidad, "
                               "Lagartijas, Abdominales, Sentadillas; Conduccion INTERNA, Recepcion PIE, Tiro "
@@ -82,7 +88,7 @@ LineaDeOrdenes::LineaDeOrdenes()
         QStringLiteral("KORVA 4 Informe del equipo: los atletas de cada nivel con sus resultados, un resumen, la "
                        "exportación y la impresión. Sin una acción abre su ventana."));
     m_parser.addOptions({m_ayuda, m_carpeta, m_exportar, m_pestana, m_hojas, m_guardarEvaluacion, m_compararCon,
-                         m_nuevaEvaluacion, m_importar, m_hoja, m_sinFundamentos, m_prueba, m_valores});
+                         m_nuevaEvaluacion, m_importar, m_hoja, m_sinFundamentos, m_prueba, m_valores, m_familias});
 }
 
 bool LineaDeOrdenes::leer(const QStringList &argumentos)
@@ -92,8 +98,8 @@ bool LineaDeOrdenes::leer(const QStringList &argumentos)
 
 bool LineaDeOrdenes::conVentana() const
 {
-    for (const QCommandLineOption *o :
-         {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion, &m_importar, &m_valores})
+    for (const QCommandLineOption *o : {&m_ayuda, &m_exportar, &m_hojas, &m_guardarEvaluacion, &m_nuevaEvaluacion,
+                                        &m_importar, &m_valores, &m_familias})
         if (m_parser.isSet(*o))
             return false;
     return true;
@@ -101,7 +107,7 @@ bool LineaDeOrdenes::conVentana() const
 
 bool LineaDeOrdenes::dibuja() const
 {
-    return m_parser.isSet(m_hojas);
+    return m_parser.isSet(m_hojas) || m_parser.isSet(m_familias);
 }
 
 QString LineaDeOrdenes::carpeta() const
@@ -128,6 +134,8 @@ int LineaDeOrdenes::ejecutar(QTextStream &salida, QTextStream &errores)
         codigo = exportar(salida, errores);
     if (codigo == 0 && m_parser.isSet(m_hojas))
         codigo = hojas(salida, errores);
+    if (codigo == 0 && m_parser.isSet(m_familias))
+        codigo = familias(salida, errores);
     return codigo;
 }
 
@@ -165,12 +173,20 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
     }
     m_evaluacion.clear();
     if (m_parser.isSet(m_compararCon)) {
-        if (!m_parser.isSet(m_exportar))
-            return mal(QStringLiteral("--comparar-con va con --exportar."));
+        if (!m_parser.isSet(m_exportar) && !m_parser.isSet(m_familias))
+            return mal(QStringLiteral("--comparar-con va con --exportar o con --familias."));
         const ResultadoDe<QString> guardada = buscarEvaluacion(carpeta(), m_parser.value(m_compararCon));
         if (!guardada)
             return mal(guardada.razon() + QLatin1Char('.'));
         m_evaluacion = guardada.valor();
+    }
+    if (m_parser.isSet(m_familias)) {
+        m_destinoFamilias = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_familias));
+        if (QFileInfo(m_destinoFamilias).exists() && !QFileInfo(m_destinoFamilias).isDir())
+            return mal(
+                QStringLiteral("no se pueden guardar los informes en «%1»: ya hay un archivo con ese nombre y no "
+                               "es una carpeta.")
+                    .arg(QDir::toNativeSeparators(m_destinoFamilias)));
     }
     if (m_parser.isSet(m_hojas)) {
         m_destinoHojas = QDir(QDir::currentPath()).absoluteFilePath(m_parser.value(m_hojas));
@@ -310,78 +326,19 @@ int LineaDeOrdenes::valores(QTextStream &salida, QTextStream &errores)
     return 0;
 }
 
+int LineaDeOrdenes::familias(QTextStream &salida, QTextStream &errores)
+{
+    return SalidasSinVentana(carpeta(), m_pestanaPedida, m_evaluacion, salida, errores).familias(m_destinoFamilias);
+}
+
 int LineaDeOrdenes::hojas(QTextStream &salida, QTextStream &errores)
 {
-    const QString nativa = QDir::toNativeSeparators(m_destinoHojas);
-    if (!QDir().mkpath(m_destinoHojas)) {
-        errores << QStringLiteral("korva4-equipo: no se pudo crear la carpeta «%1».\nMotivo: %2\n")
-                       .arg(nativa, razonAlCrear(m_destinoHojas));
-        return 1;
-    }
-    int total = 0;
-    for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
-        if (m_pestanaPedida >= 0 && int(i) != m_pestanaPedida)
-            continue;
-        QStringList omitidos;
-        const ResultadoDe<int> r =
-            guardarHojasEnPdf(leerEquipo(carpeta(), DefArchivos[i]), m_destinoHojas, QDate::currentDate(), &omitidos);
-        for (const QString &o : omitidos)
-            errores << QStringLiteral("korva4-equipo: sin hoja: %1 (%2)\n")
-                           .arg(o, QString::fromUtf8(DefArchivos[i].titulo));
-        if (!r) {
-            errores << QStringLiteral("korva4-equipo: no se pudieron guardar las hojas en «%1».\nMotivo: %2\n")
-                           .arg(nativa, r.razon());
-            return 1;
-        }
-        total += r.valor();
-    }
-    salida << QStringLiteral("Guardadas %1 hojas en «%2».\n").arg(total).arg(nativa);
-    return 0;
+    return SalidasSinVentana(carpeta(), m_pestanaPedida, m_evaluacion, salida, errores).hojas(m_destinoHojas);
 }
 
 int LineaDeOrdenes::exportar(QTextStream &salida, QTextStream &errores)
 {
-    const QString nativa = QDir::toNativeSeparators(m_rutaExportar);
-    std::vector<Equipo> equipos;
-    std::vector<Comparacion> comparaciones;
-    for (std::size_t i = 0; i < DefArchivos.size(); ++i)
-        if (m_pestanaPedida < 0 || int(i) == m_pestanaPedida) {
-            equipos.push_back(leerEquipo(carpeta(), DefArchivos[i]));
-            if (!m_evaluacion.isEmpty())
-                comparaciones.push_back(compararConGuardada(carpeta(), m_evaluacion, equipos.back()));
-        }
-    std::vector<const Equipo *> punteros;
-    std::vector<const Comparacion *> conComparacion;
-    for (std::size_t i = 0; i < equipos.size(); ++i) {
-        punteros.push_back(&equipos[i]);
-        conComparacion.push_back(i < comparaciones.size() ? &comparaciones[i] : nullptr);
-    }
-    const Resultado r = QFileInfo(m_rutaExportar).suffix().toLower() == QLatin1String("csv")
-        ? exportarCsv(m_rutaExportar, equipos.front(), QLocale(), conComparacion.front())
-        : exportarXlsx(m_rutaExportar, punteros, conComparacion);
-    if (!r) {
-        errores << QStringLiteral("korva4-equipo: no se pudo guardar «%1».\nMotivo: %2\n").arg(nativa, r.razon());
-        return 1;
-    }
-    salida << QStringLiteral("Guardado en «%1».\n").arg(nativa);
-    return 0;
-}
-
-// Why a folder could not be made: the reason at the first part of its path that fails.
-QString LineaDeOrdenes::razonAlCrear(const QString &ruta)
-{
-    QString hecho;
-    for (const QString &parte : QDir::cleanPath(ruta).split(QLatin1Char('/'))) {
-        hecho += parte.isEmpty() ? QString() : QLatin1Char('/') + parte;
-        if (hecho.isEmpty())
-            continue;
-        if (::mkdir(QFile::encodeName(hecho).constData(), 0777) != 0 && errno != EEXIST)
-            return razonDelSistema();
-        struct stat datos {};
-        if (::stat(QFile::encodeName(hecho).constData(), &datos) == 0 && !S_ISDIR(datos.st_mode))
-            return QStringLiteral("«%1» no es una carpeta").arg(QDir::toNativeSeparators(hecho));
-    }
-    return razonDelSistema();
+    return SalidasSinVentana(carpeta(), m_pestanaPedida, m_evaluacion, salida, errores).exportar(m_rutaExportar);
 }
 
 }  // namespace korva

@@ -34,10 +34,10 @@ private:
     int comprobar(QTextStream &errores);
     int exportar(QTextStream &salida, QTextStream &errores);
     int hojas(QTextStream &salida, QTextStream &errores);
+    int familias(QTextStream &salida, QTextStream &errores);
     int evaluaciones(QTextStream &salida, QTextStream &errores);
     int importar(QTextStream &salida, QTextStream &errores);
     int valores(QTextStream &salida, QTextStream &errores);
-    static QString razonAlCrear(const QString &ruta);
 
     QCommandLineParser m_parser;
     QCommandLineOption m_ayuda;
@@ -51,6 +51,7 @@ private:
     QCommandLineOption m_importar;
     QCommandLineOption m_hoja;
     QCommandLineOption m_sinFundamentos;
+    QCommandLineOption m_familias;
     QCommandLineOption m_prueba;
     QCommandLineOption m_valores;
 
@@ -60,6 +61,7 @@ private:
     QString m_rutaExportar;
     QString m_evaluacion;
     QString m_destinoHojas;
+    QString m_destinoFamilias;
     ListaDeAtletas m_lista;
     int m_pruebaPedida = -1;
     std::vector<QStringList> m_filasDeValores;

@@ -2,20 +2,69 @@
 
 #include "equipo/dialogo_de_archivos.h"
 #include "equipo/hojas_del_equipo.h"
+#include "equipo/informe_familia.h"
+#include "nucleo/comun/archivos_del_sistema.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace korva {
 
-MenuDeHojas::MenuDeHojas(std::function<Equipo()> equipo, std::function<QString()> carpeta, QWidget *padre)
-    : QMenu(QStringLiteral("&Hojas de evaluación"), padre), m_equipo(std::move(equipo)), m_carpeta(std::move(carpeta))
+MenuDeHojas::MenuDeHojas(std::function<Equipo()> equipo, std::function<const Comparacion *()> comparacion,
+                         std::function<QString()> carpeta, QWidget *padre)
+    : QMenu(QStringLiteral("&Hojas de evaluación"), padre), m_equipo(std::move(equipo)),
+      m_comparacion(std::move(comparacion)), m_carpeta(std::move(carpeta))
 {
     addAction(QStringLiteral("Imprimir las hojas…"), this, &MenuDeHojas::imprimir);
     addAction(QStringLiteral("Vista previa de las hojas…"), this, &MenuDeHojas::vistaPrevia);
     addAction(QStringLiteral("Guardar las hojas en PDF…"), this, &MenuDeHojas::preguntarCarpeta);
+    addSeparator();
+    addAction(QStringLiteral("Informes para las &familias…"), this, &MenuDeHojas::informesParaFamilias);
+    addAction(QStringLiteral("Textos para las familias…"), this, &MenuDeHojas::textosParaFamilias);
+}
+
+void MenuDeHojas::informesParaFamilias()
+{
+    if (!hayAtletas(QStringLiteral("dar a las familias")))
+        return;
+    const QString c = DialogoDeArchivos::carpeta(
+        parentWidget(), QStringLiteral("Guardar los informes para las familias en la carpeta"), m_carpeta());
+    if (c.isEmpty())
+        return;
+    QStringList omitidos;
+    const ResultadoDe<int> r = guardarInformesDeFamilias(m_equipo(), m_comparacion(), c, &omitidos);
+    if (!r) {
+        emit falla(QStringLiteral("No se pudieron guardar los informes en «%1».\nMotivo: %2")
+                       .arg(QDir::toNativeSeparators(c), r.razon()));
+        return;
+    }
+    emit hecho(QStringLiteral("%1 informes para las familias guardados en «%2».%3")
+                   .arg(r.valor())
+                   .arg(QDir::toNativeSeparators(c),
+                        omitidos.isEmpty()
+                            ? QString()
+                            : QStringLiteral(" Sin informe, por no tener resultados: %1.").arg(omitidos.size())));
+}
+
+void MenuDeHojas::textosParaFamilias()
+{
+    const QString copia = QDir(m_carpeta()).filePath(TextosFamilias::NombreDelArchivo);
+    if (!QFileInfo::exists(copia))
+        if (const Resultado r = escribirArchivoEntero(copia, TextosFamilias::original()); !r) {
+            emit falla(
+                QStringLiteral("No se pudo crear «%1».\nMotivo: %2").arg(QDir::toNativeSeparators(copia), r.razon()));
+            return;
+        }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copia)))
+        emit falla(QStringLiteral("Los textos están en «%1»: ábralos con un editor de texto.")
+                       .arg(QDir::toNativeSeparators(copia)));
+    else
+        emit hecho(QStringLiteral("Los textos para las familias están en «%1».").arg(QDir::toNativeSeparators(copia)));
 }
 
 bool MenuDeHojas::hayAtletas(const QString &queHacer)

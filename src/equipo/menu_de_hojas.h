@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
+#include "nucleo/informe/comparacion.h"
 #include "nucleo/informe/equipo.h"
 
 #include <QMenu>
@@ -19,8 +20,10 @@ class MenuDeHojas : public QMenu
 {
     Q_OBJECT
 public:
-    // The team of the open tab, in the order on screen; the folder the PDF dialog starts in.
-    MenuDeHojas(std::function<Equipo()> equipo, std::function<QString()> carpeta, QWidget *padre);
+    // The team of the open tab, in the order on screen, and its comparison (none without one);
+    // the records folder, where the PDF dialog starts.
+    MenuDeHojas(std::function<Equipo()> equipo, std::function<const Comparacion *()> comparacion,
+                std::function<QString()> carpeta, QWidget *padre);
 
     // The sheets on a printer chosen already, one page each: how many printed.
     int imprimirEn(QPrinter &impresora);
@@ -35,10 +38,16 @@ private:
     void imprimir();
     void vistaPrevia();
     void preguntarCarpeta();
+    // "Informes para las familias…": one PDF per athlete with results, into a folder chosen.
+    void informesParaFamilias();
+    // "Textos para las familias…": the folder's copy of the texts (made from the program's own
+    // the first time), opened in the desktop's editor.
+    void textosParaFamilias();
     // The team, or nothing (said why) when it has no athlete.
     bool hayAtletas(const QString &queHacer);
 
     std::function<Equipo()> m_equipo;
+    std::function<const Comparacion *()> m_comparacion;
     std::function<QString()> m_carpeta;
 };
 

@@ -48,7 +48,8 @@ VentanaEquipo::VentanaEquipo(const QString &carpeta, QWidget *padre) : QMainWind
     columna->addWidget(m_pestanasWidget, 1);
     connect(m_pestanasWidget, &QTabWidget::currentChanged, this, [this](int i) { pagina(i); });
     setCentralWidget(central);
-    m_hojas = new MenuDeHojas([this] { return equipoEnOrden(pestanaAbierta()); }, [this] { return m_carpeta; }, this);
+    m_hojas = new MenuDeHojas([this] { return equipoEnOrden(pestanaAbierta()); },
+                              [this] { return comparacion(pestanaAbierta()); }, [this] { return m_carpeta; }, this);
     connect(m_hojas, &MenuDeHojas::hecho, this, [this](const QString &t) { statusBar()->showMessage(t, 10000); });
     connect(m_hojas, &MenuDeHojas::falla, this, &VentanaEquipo::decir);
     construirMenus();

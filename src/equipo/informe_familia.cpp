@@ -171,7 +171,12 @@ void pintarInformeDeFamilia(QPainter &p, const QSizeF &pagina, const DatosFamili
     if (!d.datos.entrenador.isEmpty())
         fecha += QStringLiteral("  ·  Entrenador: %1").arg(d.datos.entrenador);
     parrafo(p, margen, y + 2, ancho, fecha, letra(13), QColor(60, 60, 60));
-    y = 172;
+    y = 164;
+    y += parrafo(p, margen, y, ancho,
+                 QStringLiteral("Cada capacidad se califica en cinco niveles: I es el más alto; después II, III y IV; "
+                                "SN es el más bajo. El porcentaje dice lo mismo de 0 a 100."),
+                 letra(12), QColor(70, 70, 70))
+        + 8;
 
     // A row per capacity.
     const Resumen equipo = resumir(e);

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QUndoStack>
 
@@ -79,6 +80,10 @@ int main(int argc, char *argv[])
         equipo.abrirPestana(1);
         QApplication::processEvents();
         equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO-comparado.png")));
+        // scrolled to the far right: the number and the name stay in view
+        equipo.tabla(1)->horizontalScrollBar()->setValue(equipo.tabla(1)->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        equipo.grab().save(destino.filePath(QStringLiteral("EQUIPO-comparado-derecha.png")));
         // and its printed report, as a PDF
         QPrinter impresora(QPrinter::HighResolution);
         impresora.setOutputFormat(QPrinter::PdfFormat);

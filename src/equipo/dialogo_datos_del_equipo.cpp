@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
@@ -53,6 +54,17 @@ bool DialogoDatosDelEquipo::editar(const QString &carpeta, bool entrenador, QWid
             padre, QStringLiteral("KORVA 4"),
             QStringLiteral("No se guardaron el nombre del equipo y el del entrenador.\nMotivo: %1").arg(r.razon()));
     return r.ok();
+}
+
+void DialogoDatosDelEquipo::agregarAcciones(QMenu *menu, std::function<QString()> carpeta,
+                                            std::function<void()> cambiado)
+{
+    for (const bool entrenador : {false, true})
+        menu->addAction(entrenador ? QStringLiteral("&Entrenador…") : QStringLiteral("&Nombre del equipo…"), menu,
+                        [menu, carpeta, cambiado, entrenador] {
+                            if (editar(carpeta(), entrenador, menu->parentWidget()))
+                                cambiado();
+                        });
 }
 
 }  // namespace korva

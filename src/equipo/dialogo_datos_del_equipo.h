@@ -2,7 +2,10 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLineEdit;
+class QMenu;
 
 namespace korva {
 
@@ -17,6 +20,8 @@ public:
 
     // Asks and keeps them: whether anything was saved (a failure is said).
     static bool editar(const QString &carpeta, bool entrenador, QWidget *padre);
+    // "Nombre del equipo…" and "Entrenador…" in the menu; cambiado runs after a save.
+    static void agregarAcciones(QMenu *menu, std::function<QString()> carpeta, std::function<void()> cambiado);
 
 private:
     QLineEdit *m_nombre = nullptr;

@@ -41,6 +41,20 @@ QString DialogoDeArchivos::guardar(QWidget *padre, const QString &titulo, const 
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
 
+ResultadoDe<QString> DialogoDeArchivos::exportar(QWidget *padre, const QString &titulo, const QString &propuesto,
+                                                 const QString &filtro,
+                                                 const std::function<Resultado(const QString &)> &escribir)
+{
+    const QString ruta = guardar(padre, titulo, propuesto, filtro);
+    if (ruta.isEmpty())
+        return ResultadoDe<QString>::exito();
+    if (const Resultado r = escribir(ruta); !r)
+        return ResultadoDe<QString>::falla(QStringLiteral("No se pudo guardar «%1».\nMotivo: %2\n\nLos registros no "
+                                                          "cambiaron; puede intentarlo en otra carpeta.")
+                                               .arg(QDir::toNativeSeparators(ruta), r.razon()));
+    return ResultadoDe<QString>::exito(ruta);
+}
+
 QString DialogoDeArchivos::carpeta(QWidget *padre, const QString &titulo, const QString &carpeta)
 {
     // Any name, so that a new folder can be typed; it is made once chosen.

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
+
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -14,6 +18,11 @@ class DialogoDeArchivos
 public:
     static QString abrir(QWidget *padre, const QString &titulo, const QString &carpeta, const QString &filtro);
     static QString guardar(QWidget *padre, const QString &titulo, const QString &propuesto, const QString &filtro);
+    // An export: the file asked, then written; carries its path (empty when cancelled), or
+    // the message of the failure, with the path and its reason.
+    static ResultadoDe<QString> exportar(QWidget *padre, const QString &titulo, const QString &propuesto,
+                                         const QString &filtro,
+                                         const std::function<Resultado(const QString &)> &escribir);
     // Empty when cancelled; a folder that could not be made is said, and nothing is returned.
     static QString carpeta(QWidget *padre, const QString &titulo, const QString &carpeta);
     // An existing folder.

@@ -4,6 +4,7 @@
 #include "equipo/grafica_grados.h"
 #include "equipo/modelo_equipo.h"
 #include "equipo/orden_equipo.h"
+#include "equipo/tabla_con_columnas_fijas.h"
 #include "nucleo/informe/resumen.h"
 
 #include <QDir>
@@ -26,9 +27,10 @@ PaginaEquipo::PaginaEquipo(QWidget *padre) : QWidget(padre)
     m_orden = new OrdenEquipo(this);
     m_orden->setSourceModel(m_modelo);
     m_orden->setSortRole(ModeloEquipo::RolOrden);
-    m_tabla = new QTableView(this);
+    // the number and the name stay in view while the table scrolls sideways
+    m_tabla = new TablaConColumnasFijas(2, this);
     m_tabla->setModel(m_orden);
-    m_tabla->setItemDelegate(new DelegadoTexto(m_tabla));
+    static_cast<TablaConColumnasFijas *>(m_tabla)->setItemDelegate(new DelegadoTexto(m_tabla));
     m_tabla->setSortingEnabled(true);
     m_tabla->sortByColumn(0, Qt::AscendingOrder);
     m_tabla->setAlternatingRowColors(true);
@@ -101,6 +103,7 @@ void PaginaEquipo::ponerEquipo(Equipo e, std::optional<Comparacion> comparacion)
     const int margen = m_tabla->fontMetrics().averageCharWidth() * 3;
     for (std::size_t c = 0; c < anchos.size(); ++c)
         m_tabla->setColumnWidth(int(c), anchos[c] + margen);
+    mostrarAnteriores(m_anteriores);
 }
 
 const Equipo &PaginaEquipo::equipo() const
@@ -112,6 +115,15 @@ const Comparacion *PaginaEquipo::comparacion() const
 {
     const std::optional<Comparacion> &c = m_modelo->comparacion();
     return c ? &*c : nullptr;
+}
+
+void PaginaEquipo::mostrarAnteriores(bool si)
+{
+    // with a comparison, the changes are what a coach reads first; the values then on demand
+    m_anteriores = si;
+    const TablaEquipo &t = m_modelo->tabla();
+    for (int c = 0; c < t.columnas.size(); ++c)
+        m_tabla->setColumnHidden(c, !si && c >= t.columnasPropias && t.columnas[c].endsWith(QStringLiteral(" antes")));
 }
 
 QString PaginaEquipo::aviso() const

@@ -33,6 +33,8 @@ public:
     const Comparacion *comparacion() const;
     QTableView *tabla() const { return m_tabla; }
     QString aviso() const;
+    // With a comparison: whether the values then show beside the changes (hidden at first).
+    void mostrarAnteriores(bool si);
     // The athletes in the order the table shows them, and the table (with the comparison's
     // columns) in that order.
     Equipo equipoEnOrden() const;
@@ -45,6 +47,7 @@ private:
     QTableView *m_tabla = nullptr;
     QLabel *m_resumen = nullptr;
     GraficaGrados *m_grafica = nullptr;
+    bool m_anteriores = false;
 };
 
 }  // namespace korva

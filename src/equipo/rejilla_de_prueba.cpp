@@ -47,13 +47,6 @@ private:
     QString m_antes, m_despues;
 };
 
-QString comoResultado(const TomaDePrueba::Resultado &r)
-{
-    if (r.porcentaje.isEmpty() && r.grado.isEmpty())
-        return QString();
-    return QStringLiteral("%1 %  ·  %2").arg(r.porcentaje, r.grado.isEmpty() ? QStringLiteral("—") : r.grado);
-}
-
 }  // namespace
 
 RejillaDePrueba::RejillaDePrueba(TomaDePrueba toma, const QString &soloLectura, QWidget *padre)
@@ -190,7 +183,7 @@ void RejillaDePrueba::mostrarFila(int fila, const QString &texto)
     const std::size_t f = std::size_t(fila);
     const LecturaDeValor lectura = leerValor(m_toma.prueba(), texto);
     m_tabla->item(fila, ColResultado)
-        ->setText(lectura.valida ? comoResultado(m_toma.resultadoCon(f, texto)) : QString());
+        ->setText(lectura.valida ? m_toma.resultadoCon(f, texto).enTexto() : QString());
     const QStringList avisos = lectura.valida && lectura.numero ? m_toma.avisos(f, *lectura.numero) : QStringList();
     QTableWidgetItem *celda = m_tabla->item(fila, ColValor);
     celda->setBackground(avisos.isEmpty() ? QBrush() : QBrush(Ambar));

@@ -72,13 +72,9 @@ void VentanaEquipo::construirMenus()
     QAction *releer =
         archivo->addAction(QStringLiteral("&Volver a leer"), QKeySequence::Refresh, this, &VentanaEquipo::leer);
     releer->setToolTip(QStringLiteral("Lee otra vez los archivos, con lo que se haya guardado desde entonces"));
-    for (const bool entrenador : {false, true})
-        archivo->addAction(
-            entrenador ? QStringLiteral("&Entrenador…") : QStringLiteral("&Nombre del equipo…"), this,
-            [this, entrenador] {
-                if (DialogoDatosDelEquipo::editar(m_carpeta, entrenador, this))
-                    setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombreDelEquipo(m_carpeta)));
-            });
+    DialogoDatosDelEquipo::agregarAcciones(
+        archivo, [this] { return m_carpeta; },
+        [this] { setWindowTitle(QStringLiteral("%1 — KORVA 4 Informe del equipo").arg(nombreDelEquipo(m_carpeta))); });
     archivo->addSeparator();
     auto *libro = new QMenu(QStringLiteral("Exportar a hoja de cálculo"), this);
     libro->addAction(QStringLiteral("Exportar esta pestaña a hoja de cálculo…"), this,
@@ -98,6 +94,14 @@ void VentanaEquipo::construirMenus()
     evaluaciones->addAction(QStringLiteral("&Guardar evaluación…"), QKeySequence::Save, this,
                             [this] { preguntarEvaluacion(false); });
     evaluaciones->addAction(QStringLiteral("&Comparar con…"), this, &VentanaEquipo::preguntarComparacion);
+    QAction *anteriores = evaluaciones->addAction(QStringLiteral("&Mostrar los valores anteriores"));
+    anteriores->setCheckable(true);
+    connect(anteriores, &QAction::toggled, this, [this](bool si) {
+        m_anteriores = si;
+        for (const Pestana &p : m_pestanas)
+            if (p.pagina)
+                p.pagina->mostrarAnteriores(si);
+    });
     evaluaciones->addSeparator();
     evaluaciones->addAction(QStringLiteral("&Tomar una prueba…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
                             &VentanaEquipo::tomarPrueba);
@@ -124,14 +128,18 @@ void VentanaEquipo::construirMenus()
 
 void VentanaEquipo::ajustarAPantalla()
 {
-    // Within the screen's free area (without the desktop's panels), with room for the title
-    // bar the window manager adds.
-    QSize tamano(1280, 760);
-    if (const QScreen *s = screen()) {
-        const QRect libre = s->availableGeometry();
-        tamano = tamano.boundedTo(libre.size() - QSize(16, 40));
+    // Within the screen's free area (without the desktop's panels), its frame and the title
+    // bar the window manager adds included, from the area's top.
+    const QScreen *s = screen();
+    if (!s) {
+        resize(QSize(1280, 760).expandedTo(minimumSizeHint()));
+        return;
     }
-    resize(tamano.expandedTo(minimumSizeHint()));
+    const QRect libre = s->availableGeometry();
+    const QSize marco(16, 48);
+    const QSize tamano = QSize(1280, 760).boundedTo(libre.size() - marco).expandedTo(minimumSizeHint());
+    resize(tamano);
+    move(libre.left() + qMax(0, (libre.width() - tamano.width() - marco.width()) / 2), libre.top());
 }
 
 QString VentanaEquipo::carpeta() const
@@ -179,6 +187,7 @@ PaginaEquipo &VentanaEquipo::pagina(int i)
     if (!p.pagina) {
         // The tab's placeholder gives way to its page.
         p.pagina = new PaginaEquipo;
+        p.pagina->mostrarAnteriores(m_anteriores);
         auto *lugar = new QVBoxLayout(m_pestanasWidget->widget(i));
         lugar->setContentsMargins(0, 0, 0, 0);
         lugar->addWidget(p.pagina);
@@ -346,31 +355,25 @@ void VentanaEquipo::decir(const QString &texto)
 
 void VentanaEquipo::preguntarLibro(bool todas)
 {
-    preguntarExportacion(QStringLiteral("Exportar a hoja de cálculo"), nombrePropuesto(QStringLiteral(".xlsx"), todas),
-                         QStringLiteral("Hoja de cálculo (*.xlsx)"), QStringLiteral("la hoja de cálculo"),
-                         [this, todas](const QString &ruta) { return exportarLibro(ruta, todas); });
+    avisarDeExportacion(DialogoDeArchivos::exportar(
+        this, QStringLiteral("Exportar a hoja de cálculo"), nombrePropuesto(QStringLiteral(".xlsx"), todas),
+        QStringLiteral("Hoja de cálculo (*.xlsx)"),
+        [this, todas](const QString &ruta) { return exportarLibro(ruta, todas); }));
 }
 
 void VentanaEquipo::preguntarCsv()
 {
-    preguntarExportacion(QStringLiteral("Exportar CSV"), nombrePropuesto(QStringLiteral(".csv"), false),
-                         QStringLiteral("Texto separado (*.csv)"), QStringLiteral("el archivo"),
-                         [this](const QString &ruta) { return exportarCsv(ruta); });
+    avisarDeExportacion(DialogoDeArchivos::exportar(
+        this, QStringLiteral("Exportar CSV"), nombrePropuesto(QStringLiteral(".csv"), false),
+        QStringLiteral("Texto separado (*.csv)"), [this](const QString &ruta) { return exportarCsv(ruta); }));
 }
 
-void VentanaEquipo::preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro,
-                                         const QString &que, const std::function<Resultado(const QString &)> &exportar)
+void VentanaEquipo::avisarDeExportacion(const ResultadoDe<QString> &r)
 {
-    const QString ruta = DialogoDeArchivos::guardar(this, titulo, propuesto, filtro);
-    if (ruta.isEmpty())
-        return;
-    const Resultado r = exportar(ruta);
-    if (r)
-        statusBar()->showMessage(QStringLiteral("Guardado en «%1».").arg(QDir::toNativeSeparators(ruta)));
-    else
-        decir(QStringLiteral("No se pudo guardar %1 «%2».\nMotivo: %3\n\n"
-                             "Los registros no cambiaron; puede intentarlo en otra carpeta.")
-                  .arg(que, QDir::toNativeSeparators(ruta), r.razon()));
+    if (!r)
+        decir(r.razon());
+    else if (!r.valor().isEmpty())
+        statusBar()->showMessage(QStringLiteral("Guardado en «%1».").arg(QDir::toNativeSeparators(r.valor())));
 }
 
 void VentanaEquipo::vistaPrevia()

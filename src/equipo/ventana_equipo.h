@@ -74,8 +74,7 @@ private:
     PaginaEquipo &pagina(int i);
     void preguntarLibro(bool todas);
     void preguntarCsv();
-    void preguntarExportacion(const QString &titulo, const QString &propuesto, const QString &filtro,
-                              const QString &que, const std::function<Resultado(const QString &)> &exportar);
+    void avisarDeExportacion(const ResultadoDe<QString> &r);
     void vistaPrevia();
     void imprimir();
     QString nombreDeImpresion() const;
@@ -96,6 +95,7 @@ private:
     MenuDeRecientes *m_recientes = nullptr;
     MenuDeHojas *m_hojas = nullptr;
     QString m_comparadaCon;
+    bool m_anteriores = false;
     std::array<Pestana, DefArchivos.size()> m_pestanas{};
 };
 

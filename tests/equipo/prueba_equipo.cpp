@@ -15,7 +15,9 @@
 #include "apoyo/registros_ayuda.h"
 #include "apoyo/resultados_ayuda.h"
 
+#include <QAction>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QScreen>
@@ -582,6 +584,46 @@ private slots:
             QCOMPARE(int(t.filas.size()), int(e.atletas.size()));
         }
         QVERIFY(cambios > 300);
+    }
+
+    // At 1366 x 768 with a comparison: the changes show and the values then wait behind a
+    // choice; scrolled to the far right, the number and the name stay in view.
+    void comparacionEnUnPortatil()
+    {
+        QRandomGenerator azar(5);
+        QTemporaryDir dir;
+        QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), archivoDeEquipo(azar, false)));
+        const ResultadoDe<QString> guardada = guardarEvaluacion(dir.path(), "Inicio");
+        QVERIFY(guardada.ok());
+        VentanaEquipo equipo(dir.path());
+        equipo.resize(1366, 700);
+        equipo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&equipo));
+        equipo.compararCon(QFileInfo(guardada.valor()).fileName());
+        QTableView *t = equipo.tabla(1);
+        const QAbstractItemModel *m = t->model();
+        QStringList visibles, ocultas;
+        for (int c = 0; c < m->columnCount(); ++c)
+            (t->isColumnHidden(c) ? ocultas : visibles) << m->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(ocultas, (QStringList{"% resist. antes", "% veloc. antes", "% fuerza antes", "% prom. antes",
+                                       "Nivel general antes"}));
+        QVERIFY(visibles.contains("Cambio % resist.") && visibles.contains(ColumnaEvolucion));
+        auto *fija = t->findChild<QTableView *>("columnasFijas");
+        QVERIFY(fija && fija->isVisible());
+        QVERIFY(!fija->isColumnHidden(0) && !fija->isColumnHidden(1) && fija->isColumnHidden(2));
+        t->horizontalScrollBar()->setValue(t->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        QVERIFY(t->horizontalScrollBar()->value() > 0);
+        // the fixed columns cover the left of the table, whatever is scrolled under them
+        QCOMPARE(fija->geometry().left(), t->frameWidth());
+        QCOMPARE(fija->width(), t->columnWidth(0) + t->columnWidth(1));
+        QCOMPARE(fija->model()->index(0, 1).data().toString(), t->model()->index(0, 1).data().toString());
+        // the values then, on demand
+        for (QAction *a : equipo.findChildren<QAction *>())
+            if (a->text() == QStringLiteral("&Mostrar los valores anteriores"))
+                a->trigger();
+        for (int c = 0; c < m->columnCount(); ++c)
+            QVERIFY(!t->isColumnHidden(c));
     }
 };
 

@@ -85,6 +85,13 @@ ResultadoDe<TomaDePrueba> TomaDePrueba::abrir(const QString &carpeta, int pestan
     return R::exito(t);
 }
 
+QString TomaDePrueba::Resultado::enTexto() const
+{
+    if (porcentaje.isEmpty() && grado.isEmpty())
+        return QString();
+    return QStringLiteral("%1 %  ·  %2").arg(porcentaje, grado.isEmpty() ? QStringLiteral("—") : grado);
+}
+
 TomaDePrueba::Resultado TomaDePrueba::resultadoCon(std::size_t fila, const QString &valor) const
 {
     QStringList textos = m_filas[fila].textos;

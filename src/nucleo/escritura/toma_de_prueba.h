@@ -34,6 +34,8 @@ public:
     struct Resultado {
         QString porcentaje;
         QString grado;
+        // As the grid shows it: "75 %  ·  II"; empty where the screen shows nothing.
+        QString enTexto() const;
     };
 
     // The tab (0 to 4) and its test (by pruebasDe() order) in the folder; with the latest

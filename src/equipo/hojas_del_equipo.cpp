@@ -34,32 +34,45 @@ QString sinResultados(const Atleta &atleta)
     return QStringLiteral("%1 (registro %2): sin resultados").arg(atleta.datos.value(0)).arg(atleta.numero);
 }
 
-ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta, const QDate &fecha,
-                                   QStringList *omitidos)
+ResultadoDe<int> guardarUnPdfPorAtleta(const Equipo &equipo, const QString &carpeta, QStringList *omitidos,
+                                       const std::function<QString(const Atleta &)> &nombreDe,
+                                       const std::function<ResultadoDe<QByteArray>(std::size_t)> &pdfDe)
 {
     using R = ResultadoDe<int>;
     if (const Resultado leido = equiposLeidos({&equipo}); !leido)
         return R::falla(leido);
     if (!QFileInfo(carpeta).isDir())
         return R::falla(QStringLiteral("la carpeta «%1» no existe").arg(QDir::toNativeSeparators(carpeta)));
-    const QPageSize papel = papelPredeterminado();
-    int hechas = 0;
-    for (const Atleta &a : equipo.atletas) {
+    int hechos = 0;
+    for (std::size_t i = 0; i < equipo.atletas.size(); ++i) {
+        const Atleta &a = equipo.atletas[i];
         if (!tieneResultados(a)) {
             if (omitidos)
                 *omitidos << sinResultados(a);
             continue;
         }
-        const QString nombre = nombreDeHoja(equipo, a);
-        const ResultadoDe<QByteArray> pdf =
-            hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha)}, papel, nombre.chopped(4));
+        const QString nombre = nombreDe(a);
+        const ResultadoDe<QByteArray> pdf = pdfDe(i);
         const Resultado r =
             pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
         if (!r)
             return R::falla(QStringLiteral("«%1»: %2").arg(nombre, r.razon()));
-        ++hechas;
+        ++hechos;
     }
-    return R::exito(hechas);
+    return R::exito(hechos);
+}
+
+ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta, const QDate &fecha,
+                                   QStringList *omitidos)
+{
+    const QPageSize papel = papelPredeterminado();
+    return guardarUnPdfPorAtleta(
+        equipo, carpeta, omitidos, [&equipo](const Atleta &a) { return nombreDeHoja(equipo, a); },
+        [&](std::size_t i) {
+            const Atleta &a = equipo.atletas[i];
+            return hojasEnPdf({hojaDeRegistro(equipo.archivo, a.datos, a.resultados, fecha)}, papel,
+                              nombreDeHoja(equipo, a).chopped(4));
+        });
 }
 
 }  // namespace korva

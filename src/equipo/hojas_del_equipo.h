@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <functional>
+
 #include <vector>
 
 namespace korva {
@@ -25,6 +27,12 @@ QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta);
 // list given, each as "NAME (registro N): sin resultados".
 ResultadoDe<int> guardarHojasEnPdf(const Equipo &equipo, const QString &carpeta,
                                    const QDate &fecha = QDate::currentDate(), QStringList *omitidos = nullptr);
+// One PDF per athlete who has at least one result, in the folder, named and made by the
+// functions given, each put in place whole; the others added to the list given. The count.
+ResultadoDe<int> guardarUnPdfPorAtleta(const Equipo &equipo, const QString &carpeta, QStringList *omitidos,
+                                       const std::function<QString(const Atleta &)> &nombreDe,
+                                       const std::function<ResultadoDe<QByteArray>(std::size_t)> &pdfDe);
+
 // The athlete left out, in those words.
 QString sinResultados(const Atleta &atleta);
 

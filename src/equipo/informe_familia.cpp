@@ -285,13 +285,9 @@ ResultadoDe<int> guardarInformesDeFamilias(const Equipo &equipo, const Comparaci
                                            QStringList *omitidos, const QDate &fecha)
 {
     using R = ResultadoDe<int>;
-    if (const Resultado leido = equiposLeidos({&equipo}); !leido)
-        return R::falla(leido);
     if (comparacion)
         if (const Resultado leida = comparacionLeida(*comparacion); !leida)
             return R::falla(leida);
-    if (!QFileInfo(carpeta).isDir())
-        return R::falla(QStringLiteral("la carpeta «%1» no existe").arg(QDir::toNativeSeparators(carpeta)));
     const QString registros = QFileInfo(equipo.ruta).absolutePath();
     const TextosFamilias textos = TextosFamilias::cargar(registros, omitidos);
     // the athletes matched again in the order given (the table's order may not be the file's)
@@ -305,24 +301,12 @@ ResultadoDe<int> guardarInformesDeFamilias(const Equipo &equipo, const Comparaci
     d.nombreEquipo = nombreDelEquipo(registros);
     d.textos = &textos;
     d.fecha = fecha;
-    int hechos = 0;
-    for (std::size_t i = 0; i < equipo.atletas.size(); ++i) {
-        const Atleta &a = equipo.atletas[i];
-        if (!tieneResultados(a)) {
-            if (omitidos)
-                *omitidos << sinResultados(a);
-            continue;
-        }
-        d.atleta = i;
-        const QString nombre = nombreDeInformeDeFamilia(equipo, a);
-        const ResultadoDe<QByteArray> pdf = informeDeFamiliaEnPdf(d);
-        const Resultado r =
-            pdf ? escribirArchivoEntero(QDir(carpeta).filePath(nombre), pdf.valor()) : Resultado::falla(pdf);
-        if (!r)
-            return R::falla(QStringLiteral("«%1»: %2").arg(nombre, r.razon()));
-        ++hechos;
-    }
-    return R::exito(hechos);
+    return guardarUnPdfPorAtleta(
+        equipo, carpeta, omitidos, [&equipo](const Atleta &a) { return nombreDeInformeDeFamilia(equipo, a); },
+        [&d](std::size_t i) {
+            d.atleta = i;
+            return informeDeFamiliaEnPdf(d);
+        });
 }
 
 }  // namespace korva

@@ -10,12 +10,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
 #include <cerrno>
 #include <sys/stat.h>
 
 namespace korva {
 
-int SalidasSinVentana::familias(const QString &destino)
+int SalidasSinVentana::porPestana(const QString &destino, const QString &que, const QString &cadaUno,
+                                  const QString &hecho,
+                                  const std::function<ResultadoDe<int>(const Equipo &, QStringList &)> &guardar)
 {
     const QString nativa = QDir::toNativeSeparators(destino);
     if (!QDir().mkpath(destino)) {
@@ -27,53 +31,41 @@ int SalidasSinVentana::familias(const QString &destino)
     for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
         if (m_pestana >= 0 && int(i) != m_pestana)
             continue;
-        const Equipo e = leerEquipo(m_carpeta, DefArchivos[i]);
-        std::optional<Comparacion> c;
-        if (!m_evaluacion.isEmpty())
-            c = compararConGuardada(m_carpeta, m_evaluacion, e);
         QStringList omitidos;
-        const ResultadoDe<int> r = guardarInformesDeFamilias(e, c ? &*c : nullptr, destino, &omitidos);
+        const ResultadoDe<int> r = guardar(leerEquipo(m_carpeta, DefArchivos[i]), omitidos);
         for (const QString &o : omitidos)
-            m_errores << QStringLiteral("korva4-equipo: sin informe: %1 (%2)\n")
-                             .arg(o, QString::fromUtf8(DefArchivos[i].titulo));
+            m_errores << QStringLiteral("korva4-equipo: sin %1: %2 (%3)\n")
+                             .arg(cadaUno, o, QString::fromUtf8(DefArchivos[i].titulo));
         if (!r) {
-            m_errores << QStringLiteral("korva4-equipo: no se pudieron guardar los informes en «%1».\nMotivo: %2\n")
-                             .arg(nativa, r.razon());
+            m_errores << QStringLiteral("korva4-equipo: no se pudieron guardar %1 en «%2».\nMotivo: %3\n")
+                             .arg(que, nativa, r.razon());
             return 1;
         }
         total += r.valor();
     }
-    m_salida << QStringLiteral("Guardados %1 informes para las familias en «%2».\n").arg(total).arg(nativa);
+    m_salida << hecho.arg(total).arg(nativa) << '\n';
     return 0;
+}
+
+int SalidasSinVentana::familias(const QString &destino)
+{
+    return porPestana(destino, QStringLiteral("los informes para las familias"), QStringLiteral("informe"),
+                      QStringLiteral("Guardados %1 informes para las familias en «%2»."),
+                      [this, &destino](const Equipo &e, QStringList &omitidos) {
+                          std::optional<Comparacion> c;
+                          if (!m_evaluacion.isEmpty())
+                              c = compararConGuardada(m_carpeta, m_evaluacion, e);
+                          return guardarInformesDeFamilias(e, c ? &*c : nullptr, destino, &omitidos);
+                      });
 }
 
 int SalidasSinVentana::hojas(const QString &destino)
 {
-    const QString nativa = QDir::toNativeSeparators(destino);
-    if (!QDir().mkpath(destino)) {
-        m_errores << QStringLiteral("korva4-equipo: no se pudo crear la carpeta «%1».\nMotivo: %2\n")
-                         .arg(nativa, razonAlCrear(destino));
-        return 1;
-    }
-    int total = 0;
-    for (std::size_t i = 0; i < DefArchivos.size(); ++i) {
-        if (m_pestana >= 0 && int(i) != m_pestana)
-            continue;
-        QStringList omitidos;
-        const ResultadoDe<int> r =
-            guardarHojasEnPdf(leerEquipo(m_carpeta, DefArchivos[i]), destino, QDate::currentDate(), &omitidos);
-        for (const QString &o : omitidos)
-            m_errores << QStringLiteral("korva4-equipo: sin hoja: %1 (%2)\n")
-                             .arg(o, QString::fromUtf8(DefArchivos[i].titulo));
-        if (!r) {
-            m_errores << QStringLiteral("korva4-equipo: no se pudieron guardar las hojas en «%1».\nMotivo: %2\n")
-                             .arg(nativa, r.razon());
-            return 1;
-        }
-        total += r.valor();
-    }
-    m_salida << QStringLiteral("Guardadas %1 hojas en «%2».\n").arg(total).arg(nativa);
-    return 0;
+    return porPestana(destino, QStringLiteral("las hojas"), QStringLiteral("hoja"),
+                      QStringLiteral("Guardadas %1 hojas en «%2»."),
+                      [&destino](const Equipo &e, QStringList &omitidos) {
+                          return guardarHojasEnPdf(e, destino, QDate::currentDate(), &omitidos);
+                      });
 }
 
 int SalidasSinVentana::exportar(const QString &ruta)

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "nucleo/comun/resultado.h"
+#include "nucleo/informe/equipo.h"
+
 #include <QString>
 #include <QTextStream>
+
+#include <functional>
 
 namespace korva {
 
@@ -25,6 +30,11 @@ public:
     static QString razonAlCrear(const QString &ruta);
 
 private:
+    // The files of each tab asked (or all five) into the folder, made if missing: what is left
+    // out said on the errors, one line each, and the count of all on the output.
+    int porPestana(const QString &destino, const QString &que, const QString &cadaUno, const QString &hecho,
+                   const std::function<ResultadoDe<int>(const Equipo &, QStringList &)> &guardar);
+
     QString m_carpeta;
     int m_pestana;
     QString m_evaluacion;

@@ -241,6 +241,17 @@ private slots:
         QVERIFY(QFileInfo::exists(d.filePath(nuestros[0])));
     }
 
+    // Files the folder does not have are not made by an action that has nothing for them.
+    void archivoQueFaltaNoSeHace()
+    {
+        QTemporaryDir dir;
+        const QByteArray nivel2 = archivoCon({"Ana"});
+        QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), nivel2));
+        QVERIFY(nuevaEvaluacion(dir.path(), "x").ok());
+        QVERIFY(importarAtletas(dir.path(), DefArchivos[1], {{"Ana", "10"}}).ok());  // already there
+        QCOMPARE(QDir(dir.path()).entryList({"*.dat"}, QDir::Files), QStringList{"nivel2.dat"});
+    }
+
     // A whole new evaluation: the tests blank, names, ages and every other byte kept, the
     // permissions kept, the old files saved.
     void nuevaEvaluacionEntera()

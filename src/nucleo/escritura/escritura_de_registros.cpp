@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -133,12 +134,15 @@ void EscrituraDeRegistros::cambiar(const DefArchivo &archivo, const QByteArray &
         a->nuevos = nuevos;
 }
 
+bool EscrituraDeRegistros::Archivo::cambia() const
+{
+    // a file that is not there and stays empty is not made
+    return existia ? nuevos != antes : !nuevos.isEmpty();
+}
+
 int EscrituraDeRegistros::cambios() const
 {
-    int n = 0;
-    for (const Archivo &a : m_archivos)
-        n += a.nuevos != a.antes || (!a.existia && !a.nuevos.isEmpty());
-    return n;
+    return int(std::count_if(m_archivos.begin(), m_archivos.end(), [](const Archivo &a) { return a.cambia(); }));
 }
 
 Resultado EscrituraDeRegistros::comprobar(const Archivo &a) const
@@ -173,7 +177,7 @@ Resultado EscrituraDeRegistros::preparar()
     const auto enBloques = [bloque](qint64 bytes) { return (bytes + bloque - 1) / bloque * bloque; };
     qint64 hacenFalta = 0;
     for (const Archivo &a : m_archivos) {
-        if (a.nuevos == a.antes && a.existia)
+        if (!a.cambia())
             continue;
         if (const Resultado r = comprobar(a); !r)
             return r;
@@ -189,7 +193,7 @@ Resultado EscrituraDeRegistros::preparar()
                     .arg(nativa(m_carpeta), tamanoEnPalabras(hacenFalta), tamanoEnPalabras(libres)));
     }
     for (Archivo &a : m_archivos) {
-        if (a.nuevos == a.antes && a.existia)
+        if (!a.cambia())
             continue;
         const ResultadoDe<QString> obra = escribirAlLado(a.ruta, a.nuevos, a.permisos, a.propietario, a.grupo);
         ResultadoDe<QString> respaldo = ResultadoDe<QString>::exito();

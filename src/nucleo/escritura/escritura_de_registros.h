@@ -67,6 +67,7 @@ private:
         long propietario = -1, grupo = -1;
         QString obra;      // the new bytes, beside the file
         QString respaldo;  // the old bytes, beside the file
+        bool cambia() const;
     };
     Archivo *buscar(const QString &ruta);
     Resultado comprobar(const Archivo &a) const;

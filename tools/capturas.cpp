@@ -3,6 +3,10 @@
 // evaluation screens read and write their record files there).
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
+#include "equipo/dialogo_comparacion.h"
+#include "equipo/dialogo_datos_del_equipo.h"
+#include "equipo/dialogo_elegir_prueba.h"
+#include "equipo/dialogo_evaluacion.h"
 #include "equipo/dialogo_importacion.h"
 #include "equipo/rejilla_de_prueba.h"
 #include "equipo/ventana_equipo.h"
@@ -92,6 +96,22 @@ int main(int argc, char *argv[])
         impresora.setColorMode(QPrinter::Color);
         equipo.imprimirEn(impresora);
     }
+
+    // The team report's smaller dialogs, each as it opens.
+    const auto dialogo = [&destino](QDialog &d, const char *nombre) {
+        d.show();
+        QApplication::processEvents();
+        d.grab().save(destino.filePath(QString::fromLatin1(nombre)));
+    };
+    DialogoComparacion comparacion({QStringLiteral("2026-12-01 Fin de trimestre"), QStringLiteral("2026-09-15 Inicio")},
+                                   QString());
+    dialogo(comparacion, "EQUIPO-dialogo-comparar.png");
+    DialogoDatosDelEquipo datos(QDir::currentPath(), false);
+    dialogo(datos, "EQUIPO-dialogo-equipo.png");
+    DialogoElegirPrueba elegir(1);
+    dialogo(elegir, "EQUIPO-dialogo-prueba.png");
+    DialogoEvaluacion nueva(DialogoEvaluacion::Tipo::Nueva);
+    dialogo(nueva, "EQUIPO-dialogo-nueva.png");
 
     // The import preview of a mixed-age squad, one without a level among them.
     const ListaDeAtletas plantilla = leerLista(QStringLiteral(

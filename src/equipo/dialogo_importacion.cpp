@@ -41,9 +41,13 @@ QStringList conMayuscula(QStringList frases)
 
 DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, const ListaDeAtletas &lista, Releer releer,
                                        QWidget *padre)
-    : QDialog(padre), m_carpeta(carpeta), m_lista(lista), m_releer(std::move(releer))
+    : QDialog(padre), m_lista(lista), m_releer(std::move(releer))
 {
     m_destino.pestana = pestana;
+    if (const auto archivos = leerLosCincoArchivos(carpeta); archivos)
+        m_archivos = archivos.valor();
+    else
+        m_razonDeLectura = archivos.razon();
     m_destino.conFundamentos = pestana < 0;
     setWindowTitle(pestana < 0 ? QStringLiteral("Importar la plantilla")
                                : QStringLiteral("Importar atletas: %1").arg(titulo(pestana)));
@@ -113,7 +117,7 @@ void DialogoImportacion::cambiarHoja(const QString &hoja)
 void DialogoImportacion::llenarTabla()
 {
     m_tabla->setRowCount(int(m_lista.atletas.size()));
-    const PlanDeImportacion inicial = planearImportacion(m_carpeta, m_lista.atletas, m_destino).valor();
+    const PlanDeImportacion inicial = planDeImportacion(m_archivos, m_lista.atletas, m_destino);
     for (int r = 0; r < int(m_lista.atletas.size()); ++r) {
         auto *incluir = new QTableWidgetItem;
         incluir->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
@@ -172,14 +176,14 @@ void DialogoImportacion::llenarTabla()
 
 void DialogoImportacion::replanear()
 {
-    const ResultadoDe<PlanDeImportacion> plan = planearImportacion(m_carpeta, m_lista.atletas, m_destino);
-    if (!plan) {
+    if (!m_razonDeLectura.isEmpty()) {
         m_resumen->setText(
-            QStringLiteral("No se pueden leer los archivos de la carpeta.\nMotivo: %1").arg(plan.razon()));
+            QStringLiteral("No se pueden leer los archivos de la carpeta.\nMotivo: %1").arg(m_razonDeLectura));
         permitirImportar(false);
         return;
     }
-    m_plan = plan.valor();
+    // over the files as read when the preview opened: the import reads them again under the lock
+    m_plan = planDeImportacion(m_archivos, m_lista.atletas, m_destino);
     const QSignalBlocker quieto(m_tabla);
     for (int r = 0; r < int(m_plan.filas.size()) && r < m_tabla->rowCount(); ++r) {
         const PlanDeImportacion::Fila &f = m_plan.filas[std::size_t(r)];

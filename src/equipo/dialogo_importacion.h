@@ -45,7 +45,8 @@ private:
     void cambiarHoja(const QString &hoja);
     void permitirImportar(bool si);
 
-    QString m_carpeta;
+    std::array<QByteArray, DefArchivos.size()> m_archivos;  // the five files, read once
+    QString m_razonDeLectura;                               // why they could not be
     ListaDeAtletas m_lista;
     Releer m_releer;
     DestinoDeImportacion m_destino;

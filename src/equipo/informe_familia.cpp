@@ -4,8 +4,8 @@
 #include "equipo/impresion.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/informe/resumen.h"
+#include "pantallas/hoja/hoja_de_registro.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -260,25 +260,16 @@ void pintarInformeDeFamilia(QPainter &p, const QSizeF &pagina, const DatosFamili
 
 ResultadoDe<QByteArray> informeDeFamiliaEnPdf(const DatosFamilia &datos)
 {
-    using R = ResultadoDe<QByteArray>;
-    QByteArray bytes;
-    {
-        QBuffer destino(&bytes);
-        destino.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&destino);
-        pdf.setCreator(QStringLiteral("KORVA 4"));
-        pdf.setTitle(
-            QStringLiteral("Informe para la familia de %1").arg(datos.equipo->atletas[datos.atleta].datos.value(0)));
-        pdf.setResolution(96);
-        pdf.setPageLayout(QPageLayout(papelDeFamilia(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        QPainter p;
-        if (!p.begin(&pdf))
-            return R::falla(QStringLiteral("no se pudo componer el PDF"));
-        pintarInformeDeFamilia(p, pdf.pageLayout().fullRectPixels(96).size(), datos);
-        if (!p.end())
-            return R::falla(QStringLiteral("no se pudo componer el PDF"));
-    }
-    return R::exito(bytes);
+    return pdfEnMemoria(
+        QPageLayout(papelDeFamilia(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
+        QStringLiteral("Informe para la familia de %1").arg(datos.equipo->atletas[datos.atleta].datos.value(0)),
+        [&datos](QPdfWriter &pdf) {
+            QPainter p;
+            if (!p.begin(&pdf))
+                return false;
+            pintarInformeDeFamilia(p, pdf.pageLayout().fullRectPixels(96).size(), datos);
+            return p.end();
+        });
 }
 
 ResultadoDe<int> guardarInformesDeFamilias(const Equipo &equipo, const Comparacion *comparacion, const QString &carpeta,

@@ -148,10 +148,9 @@ PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.siz
     return plan;
 }
 
-ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const std::vector<AtletaImportado> &lista,
-                                                  const DestinoDeImportacion &destino)
+ResultadoDe<std::array<QByteArray, DefArchivos.size()>> leerLosCincoArchivos(const QString &carpeta)
 {
-    using R = ResultadoDe<PlanDeImportacion>;
+    using R = ResultadoDe<std::array<QByteArray, DefArchivos.size()>>;
     std::array<QByteArray, DefArchivos.size()> archivos;
     for (std::size_t p = 0; p < DefArchivos.size(); ++p) {
         const QString ruta = QDir(carpeta).filePath(QString::fromLatin1(DefArchivos[p].archivo));
@@ -161,7 +160,16 @@ ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const 
                 QStringLiteral("no se pudo leer «%1»: %2").arg(QDir::toNativeSeparators(ruta), leido.razon()));
         archivos[p] = leido.valor();
     }
-    return R::exito(planDeImportacion(archivos, lista, destino));
+    return R::exito(archivos);
+}
+
+ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const std::vector<AtletaImportado> &lista,
+                                                  const DestinoDeImportacion &destino)
+{
+    const auto archivos = leerLosCincoArchivos(carpeta);
+    if (!archivos)
+        return ResultadoDe<PlanDeImportacion>::falla(archivos);
+    return ResultadoDe<PlanDeImportacion>::exito(planDeImportacion(archivos.valor(), lista, destino));
 }
 
 ResultadoDe<int> importarAtletas(const QString &carpeta, const std::vector<AtletaImportado> &lista,

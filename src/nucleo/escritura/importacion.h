@@ -53,6 +53,9 @@ struct PlanDeImportacion {
     QStringList queNoCabe() const;
 };
 
+// The five record files of the folder as they lie on disk, each within its bound.
+ResultadoDe<std::array<QByteArray, DefArchivos.size()>> leerLosCincoArchivos(const QString &carpeta);
+
 // The plan over the five files' bytes as they are, or over the files of the folder.
 PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.size()> &archivos,
                                     const std::vector<AtletaImportado> &lista, const DestinoDeImportacion &destino);

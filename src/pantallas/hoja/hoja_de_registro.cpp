@@ -37,7 +37,8 @@ QPageSize papelPredeterminado()
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
-ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSize &papel, const QString &titulo)
+ResultadoDe<QByteArray> pdfEnMemoria(const QPageLayout &pagina, const QString &titulo,
+                                     const std::function<bool(QPdfWriter &)> &pintar)
 {
     using R = ResultadoDe<QByteArray>;
     QByteArray bytes;
@@ -47,14 +48,19 @@ ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSi
         QPdfWriter pdf(&destino);
         pdf.setCreator(QStringLiteral("KORVA 4"));
         pdf.setTitle(titulo);
-        // The sheet's drawing is in 96-dpi units, as on a printer at screen resolution.
         pdf.setResolution(96);
-        pdf.setPageLayout(
-            QPageLayout(papel, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        if (!pintarHojas(pdf, hojas))
+        pdf.setPageLayout(pagina);
+        if (!pintar(pdf))
             return R::falla(QStringLiteral("no se pudo componer el PDF"));
     }
     return R::exito(bytes);
+}
+
+ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSize &papel, const QString &titulo)
+{
+    // The sheet's drawing is in 96-dpi units, as on a printer at screen resolution.
+    return pdfEnMemoria(QPageLayout(papel, QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter),
+                        titulo, [&hojas](QPdfWriter &pdf) { return pintarHojas(pdf, hojas); });
 }
 
 }  // namespace korva

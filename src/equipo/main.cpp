@@ -1,5 +1,5 @@
-#include "equipo/linea_de_ordenes.h"
-#include "equipo/ventana_equipo.h"
+#include "equipo/ordenes/linea_de_ordenes.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "pantallas/aspecto/aspecto.h"
 
 #include <QApplication>

@@ -9,20 +9,20 @@
 inline korva::TipoResultados aResultados(const QStringList &l)
 {
     korva::TipoResultados r;
-    r.Label11 = l.value(0);
-    r.Label12 = l.value(1);
-    r.Label13 = l.value(2);
-    r.Label19 = l.value(3);
-    r.Label23 = l.value(4);
-    r.Label24 = l.value(5);
-    r.Label25 = l.value(6);
-    r.Label26 = l.value(7);
+    r.porcentaje[0] = l.value(0);
+    r.porcentaje[1] = l.value(1);
+    r.porcentaje[2] = l.value(2);
+    r.promedio = l.value(3);
+    r.grado[0] = l.value(4);
+    r.grado[1] = l.value(5);
+    r.grado[2] = l.value(6);
+    r.gradoGeneral = l.value(7);
     return r;
 }
 
 inline QStringList deResultados(const korva::TipoResultados &r)
 {
-    return {r.Label11, r.Label12, r.Label13, r.Label19, r.Label23, r.Label24, r.Label25, r.Label26};
+    return {r.porcentaje[0], r.porcentaje[1], r.porcentaje[2], r.promedio, r.grado[0], r.grado[1], r.grado[2], r.gradoGeneral};
 }
 
 inline const QStringList &vacios()

@@ -1,16 +1,18 @@
 // The team report: it agrees with the screens, exports what a spreadsheet reads back, and
 // survives any record file without ever writing one.
+#include "pantallas/evaluacion/controles.h"
 #include "apoyo/campana_ayuda.h"
-#include "equipo/exportar.h"
+#include "equipo/exportaciones/exportar.h"
 #include "nucleo/informe/comparacion.h"
 #include "nucleo/informe/tabla_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
-#include "equipo/impresion.h"
-#include "equipo/hojas_del_equipo.h"
+#include "equipo/documentos/informe_impreso.h"
+#include "equipo/documentos/papel.h"
+#include "equipo/documentos/hojas_del_equipo.h"
 #include "pantallas/hoja/hoja_de_registro.h"
-#include "equipo/ventana_equipo.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "apoyo/programa_prueba.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/comun/def_archivo.h"
 #include "nucleo/registros/mapa_campos.h"
 #include "apoyo/registros_ayuda.h"
 #include "apoyo/resultados_ayuda.h"
@@ -50,7 +52,7 @@ QByteArray archivoDeEquipo(QRandomGenerator &azar, bool fundamentos)
                                     : QString::number(azar.bounded(fundamentos ? 31 : 45));
                 if (azar.bounded(12) == 0)
                     v = textoAlAzar(azar);
-                r.guardar(mapa[i].campo, v);
+                r.guardar(mapa[i], v);
             }
         }
         datos += r.bytes();
@@ -210,7 +212,7 @@ private slots:
             const QAbstractItemModel *m = equipo.tabla(int(i))->model();
             QCOMPARE(m->rowCount(), int(e.atletas.size()));
             if (!e.atletas.empty())
-                QCOMPARE(m->index(0, m->columnCount() - 1).data().toString(), e.atletas.front().resultados.Label26);
+                QCOMPARE(m->index(0, m->columnCount() - 1).data().toString(), e.atletas.front().resultados.gradoGeneral);
         }
         QVERIFY(comparados > 100);
     }
@@ -423,8 +425,8 @@ private slots:
                 QVERIFY(leer.waitForFinished(30000));
                 const QString texto = QString::fromUtf8(leer.readAllStandardOutput());
                 QStringList esperado{P::texto(pantalla, "txtNombre")->text(), P::etiqueta(pantalla, "Label19")->text()};
-                for (const ParCampo &par : i == 4 ? mapaFundamentos() : mapaNivel())
-                    esperado << P::texto(pantalla, par.control)->text().trimmed();
+                for (const Campo campo : camposDe(DefArchivos[std::size_t(i)]))
+                    esperado << P::texto(pantalla, cajaDeCampo(campo))->text().trimmed();
                 esperado << P::resultados(pantalla) << QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
                 for (const QString &t : esperado)
                     QVERIFY2(texto.contains(t),

@@ -2,9 +2,10 @@
 // with that value and the athlete's other stored values, for every test of every level and
 // of the fundamentals, at the band edges, in the coach's locale and in C; and the keyboard
 // does the work: values and Enters down a column, Esc, undo and redo, a pasted column.
+#include "pantallas/evaluacion/controles.h"
 #include "apoyo/programa_prueba.h"
 #include "apoyo/registros_ayuda.h"
-#include "equipo/rejilla_de_prueba.h"
+#include "equipo/estacion/rejilla_de_prueba.h"
 #include "nucleo/registros/mapa_campos.h"
 
 #include <QClipboard>
@@ -29,7 +30,7 @@ QByteArray atletaCompleto(int pestana)
     const QStringList fundamentos{"12", "13", "7", "8", "6", "5", "9", "4"};
     const MapaCampos &mapa = pestana < 4 ? mapaNivel() : mapaFundamentos();
     for (std::size_t i = 2; i < mapa.size(); ++i)
-        r.guardar(mapa[i].campo, (pestana < 4 ? nivel : fundamentos)[int(i) - 2]);
+        r.guardar(mapa[i], (pestana < 4 ? nivel : fundamentos)[int(i) - 2]);
     return r.bytes();
 }
 
@@ -90,7 +91,7 @@ private slots:
                 RejillaDePrueba rejilla(toma.valor());
                 for (const QString &valor : valoresDe(prueba)) {
                     QVERIFY2(rejilla.tomar(0, valor), qPrintable(rejilla.mensaje()));
-                    P::texto(pantalla, prueba.control)->setText(valor);
+                    P::texto(pantalla, cajaDeCampo(prueba.campo))->setText(valor);
                     P::pulsar(pantalla, "Command3");
                     const QStringList r = P::resultados(pantalla);
                     const QString esperado = r[prueba.capacidad].isEmpty() && r[4 + prueba.capacidad].isEmpty()
@@ -105,7 +106,7 @@ private slots:
                     ++comparados;
                 }
                 // the screen back as stored, for the next test
-                P::texto(pantalla, prueba.control)->setText(toma.valor().filas()[0].valor);
+                P::texto(pantalla, cajaDeCampo(prueba.campo))->setText(toma.valor().filas()[0].valor);
                 rejilla.deshacer()->clear();
                 toma.valor().quitarRecuperacion();
             }

@@ -109,17 +109,17 @@ private slots:
         QFETCH(QString, grado);
         const PruebasFundamentos p{"12", "12", conteos[0], conteos[1], conteos[2], "10", "10", "10"};
         const TipoResultados r = Calificar_Fundamentos(p, {});
-        QCOMPARE(r.Label12, valor);
-        QCOMPARE(r.Label24, grado);
+        QCOMPARE(r.porcentaje[1], valor);
+        QCOMPARE(r.grado[1], grado);
     }
 
     void localeConComa()
     {
         QLocale::setDefault(QLocale(QStringLiteral("es_ES")));
         const PruebasFundamentos p{"12,5", "12,5", "10", "10", "10", "10", "10", "10"};
-        QCOMPARE(Calificar_Fundamentos(p, {}).Label11, QStringLiteral("100"));
+        QCOMPARE(Calificar_Fundamentos(p, {}).porcentaje[0], QStringLiteral("100"));
         const PruebasFundamentos q{"12,6", "12,5", "10", "10", "10", "10", "10", "10"};
-        QCOMPARE(Calificar_Fundamentos(q, {}).Label11, QStringLiteral("75"));
+        QCOMPARE(Calificar_Fundamentos(q, {}).porcentaje[0], QStringLiteral("75"));
     }
 };
 

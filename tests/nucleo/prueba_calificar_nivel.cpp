@@ -116,9 +116,9 @@ private slots:
         QFETCH(QString, porcentaje);
         QFETCH(QString, grado);
         const TipoResultados r = Calificar_Nivel(nivel, {x, "mal", "1", "1", "1"}, {});
-        QCOMPARE(r.Label11, porcentaje);
-        QCOMPARE(r.Label23, grado);
-        QCOMPARE(r.Label12, QString());
+        QCOMPARE(r.porcentaje[0], porcentaje);
+        QCOMPARE(r.grado[0], grado);
+        QCOMPARE(r.porcentaje[1], QString());
     }
 
     // Speed alone (the counts are bad, so the run stops after step 4).
@@ -149,9 +149,9 @@ private slots:
         QFETCH(QString, porcentaje);
         QFETCH(QString, grado);
         const TipoResultados r = Calificar_Nivel(nivel, {"0", y, "mal", "1", "1"}, {});
-        QCOMPARE(r.Label12, porcentaje);
-        QCOMPARE(r.Label24, grado);
-        QCOMPARE(r.Label13, QString());
+        QCOMPARE(r.porcentaje[1], porcentaje);
+        QCOMPARE(r.grado[1], grado);
+        QCOMPARE(r.porcentaje[2], QString());
     }
 
     // Strength from three equal counts n, n, n, so the mean is n.
@@ -182,8 +182,8 @@ private slots:
         QFETCH(QString, grado);
         const QString c = QString::number(n);
         const TipoResultados r = Calificar_Nivel(nivel, {"0", "0", c, c, c}, {});
-        QCOMPARE(r.Label13, porcentaje);
-        QCOMPARE(r.Label25, grado);
+        QCOMPARE(r.porcentaje[2], porcentaje);
+        QCOMPARE(r.grado[2], grado);
     }
 
     // The overall grade over the average m, through captions left by an earlier run:
@@ -235,11 +235,11 @@ private slots:
         QFETCH(QString, m);
         QFETCH(QString, grado);
         TipoResultados previos;
-        previos.Label11 = p11;
-        previos.Label12 = p12;
+        previos.porcentaje[0] = p11;
+        previos.porcentaje[1] = p12;
         const TipoResultados r = Calificar_Nivel(1, {"2.105", "10.05", "25", "25", "25"}, previos);
-        QCOMPARE(r.Label19, m);
-        QCOMPARE(r.Label26, grado);
+        QCOMPARE(r.promedio, m);
+        QCOMPARE(r.gradoGeneral, grado);
     }
 
     void localeConComa()

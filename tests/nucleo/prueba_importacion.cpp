@@ -128,7 +128,7 @@ private slots:
         std::array<QByteArray, 5> archivos;
         archivos[1] = archivo;
         DestinoDeImportacion uno;
-        uno.pestana = 1;
+        uno.archivo = 1;
         const PlanDeImportacion p = planDeImportacion(archivos, lista, uno);
         QCOMPARE(p.libres[1], 28);  // records 2, 4 and 5 to 30
         QCOMPARE(p.aImportar[1], 3);
@@ -198,9 +198,9 @@ private slots:
             return;
         }
         QCOMPARE(int(f.lugares.size()), 2);
-        QCOMPARE(f.lugares[0].pestana, pestana);
+        QCOMPARE(f.lugares[0].archivo, pestana);
         QCOMPARE(f.lugares[0].registro, 1);
-        QCOMPARE(f.lugares[1].pestana, PestanaFundamentos);
+        QCOMPARE(f.lugares[1].archivo, ArchivoFundamentos);
         DestinoDeImportacion sinFundamentos;
         sinFundamentos.conFundamentos = false;
         QCOMPARE(int(planDeImportacion(archivos, lista, sinFundamentos).filas[0].lugares.size()), 1);

@@ -17,16 +17,13 @@ namespace {
 class FormaFalsa : public FormularioRegistros
 {
 public:
-    QHash<QString, QString> textos;
+    QHash<Campo, QString> textos;
     QString numero = QStringLiteral("(sin tocar)");
     int limpiezas = 0;
     int enfoques = 0;
 
-    QString textoCampo(const char *control) const override { return textos.value(QString::fromLatin1(control)); }
-    void ponerTextoCampo(const char *control, const QString &texto) override
-    {
-        textos[QString::fromLatin1(control)] = texto;
-    }
+    QString textoCampo(Campo campo) const override { return textos.value(campo); }
+    void ponerTextoCampo(Campo campo, const QString &texto) override { textos[campo] = texto; }
     void ponerNumeroRegistro(const QString &texto) override { numero = texto; }
     void limpiarResultados() override { ++limpiezas; }
     void enfocarNombre() override { ++enfoques; }
@@ -34,7 +31,7 @@ public:
     void escribir(const MapaCampos &mapa, const QStringList &valores)
     {
         for (std::size_t i = 0; i < mapa.size(); ++i)
-            textos[QString::fromLatin1(mapa[i].control)] = valores.value(int(i));
+            textos[mapa[i]] = valores.value(int(i));
     }
 };
 
@@ -63,7 +60,7 @@ private slots:
         QCOMPARE(QFileInfo(ruta("nivel1.dat")).size(), 0);
         QCOMPARE(libro.IndiceReg, qint16(1));
         QCOMPARE(libro.LongitudReg, qint16(130));
-        QCOMPARE(forma.textos.value("txtNombre"), QString());
+        QCOMPARE(forma.textos.value(Campo::Nombre), QString());
         QCOMPARE(forma.textos.size(), 7);
         QCOMPARE(forma.numero, QStringLiteral("(sin tocar)"));  // Label9 keeps its empty caption
     }
@@ -87,12 +84,12 @@ private slots:
         FormaFalsa otra;
         LibroRegistros nuevo(ruta("nivel2.dat"), mapaNivel(), otra);
         QVERIFY(nuevo.cargar().ok());
-        QCOMPARE(otra.textos.value("txtNombre"), QString());
+        QCOMPARE(otra.textos.value(Campo::Nombre), QString());
         nuevo.registroSiguiente();
-        QCOMPARE(otra.textos.value("txtedad"), QString());
+        QCOMPARE(otra.textos.value(Campo::Edad), QString());
         nuevo.registroSiguiente();
-        QCOMPARE(otra.textos.value("txtNombre"), QStringLiteral("ANA") + QString(27, ' '));
-        QCOMPARE(otra.textos.value("txtedad"), QStringLiteral("9         "));
+        QCOMPARE(otra.textos.value(Campo::Nombre), QStringLiteral("ANA") + QString(27, ' '));
+        QCOMPARE(otra.textos.value(Campo::Edad), QStringLiteral("9         "));
     }
 
     void pasos_data()
@@ -130,14 +127,14 @@ private slots:
         QCOMPARE(forma.limpiezas, limpiezas + 1);
         QCOMPARE(forma.enfoques, enfoques + 1);
         if (negado) {
-            QCOMPARE(forma.textos.value("txtNombre"), QStringLiteral("TECLEADO"));
+            QCOMPARE(forma.textos.value(Campo::Nombre), QStringLiteral("TECLEADO"));
             QVERIFY(libro.TablaReg() == antes);
         } else {
             // the screen went into the slot it left; the slot reached is shown
             const int dejado = adelante ? indice - 1 : indice + 1;
             QCOMPARE(libro.TablaReg()[dejado].campo(Campo::Nombre), QStringLiteral("TECLEADO") + QString(22, ' '));
             // a slot never stored into shows empty; one shown and left before shows blanks
-            QCOMPARE(forma.textos.value("txtNombre"), adelante ? QString() : QString(30, ' '));
+            QCOMPARE(forma.textos.value(Campo::Nombre), adelante ? QString() : QString(30, ' '));
         }
         QCOMPARE(QFileInfo(ruta("nivel1.dat")).size(), 0);  // stepping touches no file
     }
@@ -150,9 +147,9 @@ private slots:
         forma.escribir(mapaNivel(), {"ANA", "9"});
         libro.registroSiguiente();
         libro.registroAnterior();
-        QCOMPARE(forma.textos.value("txtNombre"), QStringLiteral("ANA") + QString(27, ' '));
-        QCOMPARE(forma.textos.value("txtedad"), QStringLiteral("9         "));
-        QCOMPARE(forma.textos.value("txtresistencia"), QString(10, ' '));
+        QCOMPARE(forma.textos.value(Campo::Nombre), QStringLiteral("ANA") + QString(27, ' '));
+        QCOMPARE(forma.textos.value(Campo::Edad), QStringLiteral("9         "));
+        QCOMPARE(forma.textos.value(Campo::Resistencia), QString(10, ' '));
         // the slot left holds blanks in the map's fields and NUL elsewhere
         const QByteArray slot1 = libro.TablaReg()[1].bytes();
         QCOMPARE(slot1.mid(40, 50), QByteArray(50, ' '));
@@ -282,7 +279,7 @@ private slots:
         QVERIFY(!guardado.ok());
         QVERIFY2(!guardado.razon().isEmpty(), "la falla debe traer la razon del sistema");
         QVERIFY(libro.TablaReg() == antes);
-        QCOMPARE(forma.textos.value("txtNombre"), QStringLiteral("ANA"));
+        QCOMPARE(forma.textos.value(Campo::Nombre), QStringLiteral("ANA"));
 
         const Resultado todos = libro.escribirTodos();
         QVERIFY(!todos.ok());
@@ -337,7 +334,7 @@ private slots:
         FormaFalsa forma;
         LibroRegistros libro(ruta("nivel1.dat"), mapaNivel(), forma);
         QVERIFY(libro.cargar().ok());
-        QCOMPARE(forma.textos.value("txtNombre").trimmed(), QStringLiteral("ANA"));
+        QCOMPARE(forma.textos.value(Campo::Nombre).trimmed(), QStringLiteral("ANA"));
         forma.escribir(mapaNivel(), {"LUIS"});
         const Resultado r = libro.guardarRegistro();
         QVERIFY(!r.ok());

@@ -13,7 +13,7 @@ class PruebaTipoReg : public QObject
     static TipoReg guardarConMapa(const MapaCampos &mapa, const QStringList &textos, TipoReg reg = {})
     {
         for (std::size_t i = 0; i < mapa.size(); ++i)
-            reg.guardar(mapa[i].campo, textos.value(int(i)));
+            reg.guardar(mapa[i], textos.value(int(i)));
         return reg;
     }
 
@@ -43,16 +43,14 @@ private slots:
     void mapas()
     {
         QStringList nivel, fundamentos;
-        for (const ParCampo &p : mapaNivel())
-            nivel << p.control;
-        for (const ParCampo &p : mapaFundamentos())
-            fundamentos << p.control;
-        QCOMPARE(nivel,
-                 (QStringList{"txtNombre", "txtedad", "txtresistencia", "txtvelocidad", "txtlagartijas",
-                              "txtabdominales", "txtsentadillas"}));
-        QCOMPARE(fundamentos,
-                 (QStringList{"txtNombre", "txtedad", "txtcondinterna", "txtcondexterna", "txtrepecho", "txtremuslo",
-                              "txtrepie", "txttirointerna", "txttiroexterna", "txttirofrontal"}));
+        for (const Campo c : camposDe(DefArchivos[1]))
+            nivel << defCampo(c).nombre;
+        for (const Campo c : camposDe(DefArchivos[ArchivoFundamentos]))
+            fundamentos << defCampo(c).nombre;
+        QCOMPARE(nivel, (QStringList{"Nombre", "Edad", "Resistencia", "Velocidad", "Lagartijas", "Abdominales",
+                                     "Sentadillas"}));
+        QCOMPARE(fundamentos, (QStringList{"Nombre", "Edad", "CondInterna", "CondExterna", "RePecho", "ReMuslo", "RePie",
+                                           "TiroInterna", "TiroExterna", "TiroFrontal"}));
     }
 
     void otrosCamposIntactos()

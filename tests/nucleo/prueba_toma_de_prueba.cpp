@@ -21,7 +21,7 @@ QByteArray atleta(const QString &nombre, const QStringList &pruebas, bool fundam
     r.guardar(Campo::Edad, QStringLiteral("10"));
     const MapaCampos &mapa = fundamentos ? mapaFundamentos() : mapaNivel();
     for (int i = 0; i < pruebas.size(); ++i)
-        r.guardar(mapa[std::size_t(i + 2)].campo, pruebas[i]);
+        r.guardar(mapa[std::size_t(i + 2)], pruebas[i]);
     return r.bytes();
 }
 
@@ -73,7 +73,7 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         const DefPrueba *p = korva::pruebaPorNombre(DefArchivos[1], prueba);
         if (!p)
-            p = korva::pruebaPorNombre(DefArchivos[PestanaFundamentos], prueba);
+            p = korva::pruebaPorNombre(DefArchivos[ArchivoFundamentos], prueba);
         QVERIFY(p);
         const LecturaDeValor l = korva::leerValor(*p, texto);
         QCOMPARE(l.valida, valida);
@@ -87,13 +87,13 @@ private slots:
     {
         QTest::addColumn<int>("pestana");
         QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("campo");
         QTest::newRow("minúsculas") << 1 << "velocidad"
-                                    << "txtvelocidad";
+                                    << "Velocidad";
         QTest::newRow("acentos") << 4 << "Recepción pie"
-                                 << "txtrepie";
+                                 << "RePie";
         QTest::newRow("mayúsculas") << 4 << "TIRO FRONTAL"
-                                    << "txttirofrontal";
+                                    << "TiroFrontal";
         QTest::newRow("otra pestaña") << 4 << "Velocidad"
                                       << "";
     }
@@ -101,9 +101,9 @@ private slots:
     {
         QFETCH(int, pestana);
         QFETCH(QString, nombre);
-        QFETCH(QString, control);
+        QFETCH(QString, campo);
         const DefPrueba *p = korva::pruebaPorNombre(DefArchivos[std::size_t(pestana)], nombre);
-        QCOMPARE(p ? QString::fromLatin1(p->control) : QString(), control);
+        QCOMPARE(p ? QString::fromLatin1(defCampo(p->campo).nombre) : QString(), campo);
     }
 
     // Soft warnings: a count above what a person does, a value far from the level's bands,

@@ -1,5 +1,6 @@
 // A campaign of bad inputs and faults against every evaluation screen: random record
 // files, random texts in every box, and record operations against faults of the file system.
+#include "pantallas/evaluacion/controles.h"
 #include "nucleo/calificacion/calificar_fundamentos.h"
 #include "nucleo/calificacion/calificar_nivel.h"
 #include "pantallas/evaluacion/pantalla_nivel.h"
@@ -116,9 +117,9 @@ private slots:
             const IdPantalla id = Evaluaciones[i % 5];
             Pantalla *pantalla = p.mostrar(id);
             QStringList textos;
-            for (const ParCampo &par : mapaDe(id)) {
+            for (const Campo campo : mapaDe(id)) {
                 textos << textoAlAzar(azar);
-                P::texto(pantalla, par.control)->setText(textos.last());
+                P::texto(pantalla, cajaDeCampo(campo))->setText(textos.last());
             }
             P::pulsar(pantalla, "Command3");
             TipoResultados esperado;
@@ -130,8 +131,8 @@ private slots:
                 esperado = Calificar_Nivel(nivel, {textos[2], textos[3], textos[4], textos[5], textos[6]}, {});
             }
             QCOMPARE(P::resultados(pantalla),
-                     (QStringList{esperado.Label11, esperado.Label12, esperado.Label13, esperado.Label19,
-                                  esperado.Label23, esperado.Label24, esperado.Label25, esperado.Label26}));
+                     (QStringList{esperado.porcentaje[0], esperado.porcentaje[1], esperado.porcentaje[2], esperado.promedio,
+                                  esperado.grado[0], esperado.grado[1], esperado.grado[2], esperado.gradoGeneral}));
         }
     }
 
@@ -161,12 +162,12 @@ private slots:
         const MapaCampos &mapa = mapaDe(id);
 
         // an athlete saved as record 1, another typed and stepped into the table as record 2
-        for (const ParCampo &par : mapa)
-            P::texto(w, par.control)->setText(QStringLiteral("A1"));
+        for (const Campo campo : mapa)
+            P::texto(w, cajaDeCampo(campo))->setText(QStringLiteral("A1"));
         P::pulsar(w, "cmdGuardarReg");
         P::pulsar(w, "cmdRegSiguiente");
-        for (const ParCampo &par : mapa)
-            P::texto(w, par.control)->setText(QStringLiteral("B2"));
+        for (const Campo campo : mapa)
+            P::texto(w, cajaDeCampo(campo))->setText(QStringLiteral("B2"));
         P::pulsar(w, "cmdRegSiguiente");
         P::pulsar(w, "cmdRegAnterior");
         const TablaRegistros tabla = w->libro().TablaReg();

@@ -1,9 +1,10 @@
 // Typed values that were not stored are never lost without a word: leaving the record,
 // closing the screen's window and ending the program from any screen ask first, through the
 // desktop seam, and do what the coach answers.
+#include "pantallas/evaluacion/controles.h"
 #include "apoyo/programa_prueba.h"
 #include "apoyo/registros_ayuda.h"
-#include "nucleo/registros/pruebas.h"
+#include "nucleo/calificacion/pruebas.h"
 
 using namespace korva;
 using P = ProgramaDePrueba;
@@ -109,10 +110,10 @@ private slots:
         P p;
         P::pulsar(p.iniciarHastaInicio(), "Command1");
         for (const auto &[id, archivo] : {std::pair{IdPantalla::NIVEL3, DefArchivos[2]},
-                                          std::pair{IdPantalla::fundamento, DefArchivos[PestanaFundamentos]}}) {
+                                          std::pair{IdPantalla::fundamento, DefArchivos[ArchivoFundamentos]}}) {
             Pantalla *pantalla = p.mostrar(id);
             for (const DefPrueba &prueba : pruebasDe(archivo)) {
-                QLineEdit *caja = P::texto(pantalla, prueba.control);
+                QLineEdit *caja = P::texto(pantalla, cajaDeCampo(prueba.campo));
                 QCOMPARE(caja->toolTip(), QString::fromUtf8(prueba.ayuda));
                 QCOMPARE(caja->accessibleDescription(), QString::fromUtf8(prueba.ayuda));
                 QCOMPARE(caja->accessibleName(), QString::fromUtf8(prueba.titulo));

@@ -11,8 +11,9 @@ fallas=0
 # The sub-folders of a library, lowest first: the one place their order is written.
 subcarpetas() {
   case $1 in
-  nucleo) echo "comun calificacion registros evaluaciones informe escritura" ;;
+  nucleo) echo "comun calificacion registros evaluaciones informe listas escritura" ;;
   pantallas) echo "aspecto base evaluacion generales hoja" ;;
+  equipo) echo "comun documentos exportaciones familias ordenes estacion importacion tabla" ;;
   *) echo "" ;;
   esac
 }
@@ -56,8 +57,9 @@ for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | s
       ;;
     esac
   done
-  # inside a library with sub-folders: only its own sub-folder and those before it
-  if [ -n "$(subcarpetas "$carpeta")" ]; then
+  # inside a library with sub-folders: only its own sub-folder and those before it (a file
+  # beside the sub-folders, such as main.cpp, stands above them all)
+  if [ -n "$(subcarpetas "$carpeta")" ] && [ "$(echo "$f" | tr -cd / | wc -c)" -ge 2 ]; then
     sub=$(echo "$f" | cut -d/ -f2)
     mio=$(lugar "$carpeta" "$sub")
     for inc in $(sed -n "s/^#include \"$carpeta\/\([a-z_]*\)\/.*/\1/p" "$src/$f" | sort -u); do
@@ -78,6 +80,11 @@ for f in $(cd "$src" && find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | s
   nucleo/*)
     if grep -nE '^#include <(Qt(Widgets|Gui|PrintSupport)/|Q(Widget|Image|Pixmap|Color|Font|Painter|Printer|Label|LineEdit|Application|GuiApplication)\b)' "$src/$f"; then
       echo "FALLA: $f es del núcleo y nombra una cabecera gráfica"
+      fallas=$((fallas + 1))
+    fi
+    # the core speaks of records, fields and results, never by a screen's control names
+    if grep -nE '\b(txt[a-zA-Z]+|Command[0-9]+|Label[0-9]+|Frame[0-9]+)\b|[Pp]estana' "$src/$f"; then
+      echo "FALLA: $f es del núcleo y nombra un control de una pantalla o una pestaña"
       fallas=$((fallas + 1))
     fi
     ;;

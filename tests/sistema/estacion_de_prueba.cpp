@@ -3,7 +3,7 @@
 // to be killed; with --recuperar, it opens the same grid afresh and prints, one per line,
 // "record<TAB>value" for each value it would offer back.
 //     estacion_de_prueba FOLDER TAB TEST [--recuperar | VALUE...]
-#include "equipo/rejilla_de_prueba.h"
+#include "equipo/estacion/rejilla_de_prueba.h"
 
 #include <QApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "equipo/ventana_equipo.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "apoyo/programa_prueba.h"
 
 #include <QPrinter>

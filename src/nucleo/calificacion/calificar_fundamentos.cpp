@@ -56,19 +56,19 @@ TipoResultados Calificar_Fundamentos(const PruebasFundamentos &p, TipoResultados
     if (!c)
         return r;
     const int porcentajeC = porcentajeConduccion(*c);
-    r.Label11 = Texto_Entero(porcentajeC);
+    r.porcentaje[0] = Texto_Entero(porcentajeC);
 
     // 2: reception
     const auto rec = diezVecesMedia({p.rePecho, p.reMuslo, p.rePie});
     if (!rec)
         return r;
-    r.Label12 = Texto_Entero(*rec);
+    r.porcentaje[1] = Texto_Entero(*rec);
 
     // 3: shooting
     const auto tiro = diezVecesMedia({p.tiroInterna, p.tiroExterna, p.tiroFrontal});
     if (!tiro)
         return r;
-    r.Label13 = Texto_Entero(*tiro);
+    r.porcentaje[2] = Texto_Entero(*tiro);
 
     // 4: average of the conduction percentage (not the raw time, where lower is better),
     // the reception value and the shooting value
@@ -81,13 +81,13 @@ TipoResultados Calificar_Fundamentos(const PruebasFundamentos &p, TipoResultados
     const auto v = Redondear_Entero(double(*a) / 3.0);
     if (!v)
         return r;
-    r.Label19 = Texto_Entero(*v);
+    r.promedio = Texto_Entero(*v);
 
     // 5: the four grades, each from the caption just written
-    graduar(r.Label23, r.Label11);
-    graduar(r.Label24, r.Label12);
-    graduar(r.Label25, r.Label13);
-    graduar(r.Label26, r.Label19);
+    graduar(r.grado[0], r.porcentaje[0]);
+    graduar(r.grado[1], r.porcentaje[1]);
+    graduar(r.grado[2], r.porcentaje[2]);
+    graduar(r.gradoGeneral, r.promedio);
     return r;
 }
 

@@ -72,9 +72,9 @@ TipoResultados Calificar_Nivel(int nivel, const PruebasNivel &pruebas, TipoResul
     if (!x)
         return r;
     if (const auto k = bandaMenorMejor(*x, b.resistenciaPorcentaje))
-        r.Label11 = porcentajeDeBanda(*k);
+        r.porcentaje[0] = porcentajeDeBanda(*k);
     if (const auto k = bandaMenorMejor(*x, b.resistenciaGrado))
-        r.Label23 = gradoDeBanda(*k);
+        r.grado[0] = gradoDeBanda(*k);
 
     // 3 and 4: speed
     const auto y = Convertir_Decimal(pruebas.velocidad);
@@ -82,8 +82,8 @@ TipoResultados Calificar_Nivel(int nivel, const PruebasNivel &pruebas, TipoResul
         return r;
     const auto kv = bandaMenorMejor(*y, b.velocidad);
     if (kv) {
-        r.Label12 = porcentajeDeBanda(*kv);
-        r.Label24 = gradoDeBanda(*kv);
+        r.porcentaje[1] = porcentajeDeBanda(*kv);
+        r.grado[1] = gradoDeBanda(*kv);
     }
 
     // 5: strength percentage from the rounded mean of the three counts
@@ -94,20 +94,20 @@ TipoResultados Calificar_Nivel(int nivel, const PruebasNivel &pruebas, TipoResul
     if (!n)
         return r;
     const int kf = *bandaMayorMejor(*n, b.fuerza);  // every integer has a band
-    r.Label13 = porcentajeDeBanda(kf);
+    r.porcentaje[2] = porcentajeDeBanda(kf);
 
     // 6: average of the three percentage captions as they stand now
-    const auto sumaP = Sumar_Enteros({r.Label11, r.Label12, r.Label13});
+    const auto sumaP = Sumar_Enteros({r.porcentaje[0], r.porcentaje[1], r.porcentaje[2]});
     if (!sumaP)
         return r;
     const auto m = Redondear_Entero(double(*sumaP) / 3.0);
     if (!m)
         return r;
-    r.Label19 = Texto_Entero(*m);
+    r.promedio = Texto_Entero(*m);
 
     // 7 and 8: strength grade and overall grade
-    r.Label25 = gradoDeBanda(kf);
-    r.Label26 = textoGrado(gradoGeneral(*m));
+    r.grado[2] = gradoDeBanda(kf);
+    r.gradoGeneral = textoGrado(gradoGeneral(*m));
     return r;
 }
 

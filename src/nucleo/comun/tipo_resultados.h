@@ -3,37 +3,32 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 
 namespace korva {
 
-// The captions of the eight result labels, the same names on every evaluation screen:
-// three percentages and the average, then three grades and the overall grade
-// (the order of EtiquetasResultado).
+// The eight results of a scoring, as the screens show them: each of the three capacities'
+// percentage and grade, the average percentage and the overall grade. Indexed in the order
+// the screens lay them out: the three percentages, the average, the three grades, the
+// overall grade.
 struct TipoResultados {
-    QString Label11, Label12, Label13, Label19;
-    QString Label23, Label24, Label25, Label26;
+    std::array<QString, 3> porcentaje;  // endurance, speed, strength (or conduction, reception, shooting)
+    QString promedio;
+    std::array<QString, 3> grado;
+    QString gradoGeneral;
 
     static constexpr int Cantidad = 8;
-    QString &operator[](int i) { return this->*miembros()[std::size_t(i)]; }
-    const QString &operator[](int i) const { return this->*miembros()[std::size_t(i)]; }
+    QString &operator[](int i) { return const_cast<QString &>(std::as_const(*this)[i]); }
+    const QString &operator[](int i) const
+    {
+        return i < 3 ? porcentaje[std::size_t(i)] : i == 3 ? promedio : i < 7 ? grado[std::size_t(i - 4)] : gradoGeneral;
+    }
 
     bool operator==(const TipoResultados &o) const
     {
-        for (int i = 0; i < Cantidad; ++i)
-            if ((*this)[i] != o[i])
-                return false;
-        return true;
+        return porcentaje == o.porcentaje && promedio == o.promedio && grado == o.grado && gradoGeneral == o.gradoGeneral;
     }
     bool operator!=(const TipoResultados &o) const { return !(*this == o); }
-
-private:
-    static const std::array<QString TipoResultados::*, Cantidad> &miembros()
-    {
-        static const std::array<QString TipoResultados::*, Cantidad> m{
-            &TipoResultados::Label11, &TipoResultados::Label12, &TipoResultados::Label13, &TipoResultados::Label19,
-            &TipoResultados::Label23, &TipoResultados::Label24, &TipoResultados::Label25, &TipoResultados::Label26};
-        return m;
-    }
 };
 
 }  // namespace korva

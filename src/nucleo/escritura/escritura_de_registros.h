@@ -1,7 +1,7 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/comun/def_archivo.h"
 #include "nucleo/registros/una_copia.h"
 
 #include <QByteArray>

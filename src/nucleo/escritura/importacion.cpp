@@ -15,23 +15,23 @@ namespace korva {
 
 namespace {
 
-QString titulo(int pestana)
+QString titulo(int archivo)
 {
-    return QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo);
+    return QString::fromUtf8(DefArchivos[std::size_t(archivo)].titulo);
 }
 
 // The tabs a row goes to: its own (given, or by its age), and the fundamentals.
-std::vector<int> pestanasDe(const PlanDeImportacion::Fila &f, int i, const DestinoDeImportacion &d)
+std::vector<int> archivosDe(const PlanDeImportacion::Fila &f, int i, const DestinoDeImportacion &d)
 {
-    if (d.pestana >= 0)
-        return {d.pestana};
+    if (d.archivo >= 0)
+        return {d.archivo};
     std::vector<int> p;
     const auto dada = d.asignadas.find(i);
     const int nivel = dada != d.asignadas.end() ? dada->second : f.nivelPorEdad;
-    if (nivel >= 0 && nivel != PestanaFundamentos)
+    if (nivel >= 0 && nivel != ArchivoFundamentos)
         p.push_back(nivel);
-    if (d.conFundamentos || nivel == PestanaFundamentos)
-        p.push_back(PestanaFundamentos);
+    if (d.conFundamentos || nivel == ArchivoFundamentos)
+        p.push_back(ArchivoFundamentos);
     return p;
 }
 
@@ -50,9 +50,9 @@ QString PlanDeImportacion::Fila::nota() const
         notas << QStringLiteral("%1 años no es la edad de esta pestaña").arg(atleta.edad);
     for (const Lugar &l : lugares) {
         if (l.yaEsta)
-            notas << QStringLiteral("ya está en %1: no se importa ahí").arg(titulo(l.pestana));
+            notas << QStringLiteral("ya está en %1: no se importa ahí").arg(titulo(l.archivo));
         else if (l.registro == 0)
-            notas << QStringLiteral("no cabe en %1").arg(titulo(l.pestana));
+            notas << QStringLiteral("no cabe en %1").arg(titulo(l.archivo));
     }
     if (!enOtras.isEmpty())
         notas << QStringLiteral("ya está también en %1").arg(enOtras.join(QStringLiteral(", ")));
@@ -115,25 +115,25 @@ PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.siz
         f.cortado = f.guardado != f.atleta.nombre.normalized(QString::NormalizationForm_C).trimmed();
         const QString clave = claveDeNombre(f.guardado);
         if (const auto edad = edadDeTexto(f.atleta.edad))
-            f.nivelPorEdad = pestanaPorEdad(*edad);
-        if (destino.pestana >= 0 && DefArchivos[std::size_t(destino.pestana)].esDeNivel()) {
+            f.nivelPorEdad = archivoPorEdad(*edad);
+        if (destino.archivo >= 0 && DefArchivos[std::size_t(destino.archivo)].esDeNivel()) {
             const auto edad = edadDeTexto(f.atleta.edad);
-            f.fueraDeEdad = edad && !DefArchivos[std::size_t(destino.pestana)].esDeSuEdad(*edad);
+            f.fueraDeEdad = edad && !DefArchivos[std::size_t(destino.archivo)].esDeSuEdad(*edad);
         }
         f.quitada = std::find(destino.quitadas.begin(), destino.quitadas.end(), i) != destino.quitadas.end();
-        const std::vector<int> pestanas = pestanasDe(f, i, destino);
-        f.sinNivel = destino.pestana < 0 && std::none_of(pestanas.begin(), pestanas.end(), [](int p) {
+        const std::vector<int> destinos = archivosDe(f, i, destino);
+        f.sinNivel = destino.archivo < 0 && std::none_of(destinos.begin(), destinos.end(), [](int p) {
                          return DefArchivos[std::size_t(p)].esDeNivel();
                      });
         for (std::size_t p = 0; p < DefArchivos.size(); ++p)
-            if (presentes[p].contains(clave) && std::find(pestanas.begin(), pestanas.end(), int(p)) == pestanas.end()
+            if (presentes[p].contains(clave) && std::find(destinos.begin(), destinos.end(), int(p)) == destinos.end()
                 && DefArchivos[p].esDeNivel())
                 f.enOtras << titulo(int(p));
         // a row without a level is left out whole, the fundamentals too: the coach gives it one
         if (!f.quitada && !f.sinNivel)
-            for (int p : pestanas) {
+            for (int p : destinos) {
                 PlanDeImportacion::Lugar l;
-                l.pestana = p;
+                l.archivo = p;
                 l.yaEsta = presentes[std::size_t(p)].contains(clave);
                 if (!l.yaEsta) {
                     presentes[std::size_t(p)].insert(clave);
@@ -194,14 +194,14 @@ ResultadoDe<int> importarAtletas(const QString &carpeta, const std::vector<Atlet
         for (const PlanDeImportacion::Lugar &l : f.lugares) {
             if (l.registro == 0)
                 continue;
-            QByteArray &bytes = archivos[std::size_t(l.pestana)];
-            const MapaCampos &mapa = DefArchivos[std::size_t(l.pestana)].esDeNivel() ? mapaNivel() : mapaFundamentos();
+            QByteArray &bytes = archivos[std::size_t(l.archivo)];
+            const MapaCampos &mapa = camposDe(DefArchivos[std::size_t(l.archivo)]);
             TipoReg r = registroEn(bytes, l.registro);
             // as the screen stores a record where only the name and the age were typed
             r.guardar(Campo::Nombre, f.atleta.nombre);
             r.guardar(Campo::Edad, f.atleta.edad);
             for (std::size_t i = 2; i < mapa.size(); ++i)
-                r.guardar(mapa[i].campo, QString());
+                r.guardar(mapa[i], QString());
             ponerRegistroEn(bytes, l.registro, r);
             ++hechos;
         }
@@ -220,7 +220,7 @@ ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archi
     DestinoDeImportacion destino;
     for (std::size_t p = 0; p < DefArchivos.size(); ++p)
         if (QLatin1String(DefArchivos[p].archivo) == QLatin1String(archivo.archivo))
-            destino.pestana = int(p);
+            destino.archivo = int(p);
     return importarAtletas(carpeta, lista, destino);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "nucleo/comun/resultado.h"
-#include "nucleo/escritura/lista_de_atletas.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/listas/lista_de_atletas.h"
+#include "nucleo/comun/def_archivo.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,11 +13,11 @@
 
 namespace korva {
 
-// Where a roster goes: into one tab (pestana 0 to 4), or, with pestana -1, the whole squad
+// Where a roster goes: into one record file (0 to 4), or, with -1, the whole squad
 // into the level tabs by age, and every athlete into the fundamentals too when asked. The
 // coach may give a level to a row that has none (asignadas: row -> tab), or leave rows out.
 struct DestinoDeImportacion {
-    int pestana = -1;
+    int archivo = -1;
     bool conFundamentos = true;
     std::map<int, int> asignadas;
     std::vector<int> quitadas;
@@ -27,7 +27,7 @@ struct DestinoDeImportacion {
 struct PlanDeImportacion {
     // One place a name takes: a tab, the record (0 when it does not fit), or already there.
     struct Lugar {
-        int pestana = -1;
+        int archivo = -1;
         int registro = 0;
         bool yaEsta = false;
     };

@@ -20,13 +20,13 @@ ResultadoDe<QString> nuevaEvaluacion(const QString &carpeta, const QString &etiq
         if (!leido)
             return R::falla(QStringLiteral("%1; no se cambió nada").arg(leido.razon()));
         QByteArray bytes = leido.valor();
-        const MapaCampos &mapa = d.esDeNivel() ? mapaNivel() : mapaFundamentos();
+        const MapaCampos &mapa = camposDe(d);
         for (int n = 1; n <= RegistrosPorArchivo && qsizetype(n) * LongitudRegistro <= bytes.size(); ++n) {
             TipoReg r = registroEn(bytes, n);
             if (r.campo(Campo::Nombre).trimmed().isEmpty())
                 continue;
             for (std::size_t i = 2; i < mapa.size(); ++i)  // the tests; the name and age stay
-                r.guardar(mapa[i].campo, QString());
+                r.guardar(mapa[i], QString());
             ponerRegistroEn(bytes, n, r);
         }
         escritura.cambiar(d, bytes);

@@ -1,5 +1,6 @@
 #include "nucleo/escritura/toma_de_prueba.h"
 
+#include "nucleo/calificacion/calificar_registro.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/escritura/escritura_de_registros.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
@@ -20,9 +21,9 @@ namespace {
 // The place of the test's text among a record's texts (name, age, the tests).
 int lugarEnTextos(const DefArchivo &archivo, Campo campo)
 {
-    const MapaCampos &mapa = archivo.esDeNivel() ? mapaNivel() : mapaFundamentos();
+    const MapaCampos &mapa = camposDe(archivo);
     for (std::size_t i = 0; i < mapa.size(); ++i)
-        if (mapa[i].campo == campo)
+        if (mapa[i] == campo)
             return int(i);
     return -1;
 }
@@ -45,12 +46,12 @@ QString valorComoSeGuarda(const QString &texto)
     return texto.trimmed();
 }
 
-ResultadoDe<TomaDePrueba> TomaDePrueba::abrir(const QString &carpeta, int pestana, int prueba)
+ResultadoDe<TomaDePrueba> TomaDePrueba::abrir(const QString &carpeta, int archivo, int prueba)
 {
     using R = ResultadoDe<TomaDePrueba>;
     TomaDePrueba t;
     t.m_carpeta = QDir(carpeta).absolutePath();
-    t.m_pestana = pestana;
+    t.m_indice = archivo;
     t.m_prueba = prueba;
     const Equipo ahora = leerEquipo(t.m_carpeta, t.archivo());
     if (ahora.estado == Equipo::Estado::Ilegible)
@@ -76,7 +77,7 @@ ResultadoDe<TomaDePrueba> TomaDePrueba::abrir(const QString &carpeta, int pestan
         if (comparacion && comparacion->cambios[i].estado == Comparacion::Estado::Comparado) {
             const Atleta &entonces = comparacion->antes.atletas[std::size_t(comparacion->cambios[i].antes)];
             f.antes = entonces.datos.value(lugar);
-            const int orden = ordenDeGrado(entonces.resultados[4 + t.prueba().capacidad]);
+            const int orden = ordenDeGrado(entonces.resultados.grado[std::size_t(t.prueba().capacidad)]);
             if (orden < int(Grados.size()))
                 f.gradoAntes = Grados[std::size_t(orden)];
         }
@@ -96,7 +97,7 @@ TomaDePrueba::Resultado TomaDePrueba::resultadoCon(std::size_t fila, const QStri
 {
     QStringList textos = m_filas[fila].textos;
     textos[lugarEnTextos(archivo(), prueba().campo)] = valor;
-    const TipoResultados r = calificar(archivo(), textos);
+    const TipoResultados r = calificarRegistro(archivo(), textos);
     return {r[prueba().capacidad], r[4 + prueba().capacidad]};
 }
 
@@ -156,7 +157,7 @@ QString TomaDePrueba::rutaDeRecuperacion() const
 {
     const QString archivoBase = QFileInfo(QString::fromLatin1(archivo().archivo)).completeBaseName();
     return QDir(m_carpeta).filePath(
-        QStringLiteral(".valores-sin-guardar-%1-%2.txt").arg(archivoBase, QString::fromLatin1(prueba().control)));
+        QStringLiteral(".valores-sin-guardar-%1-%2.txt").arg(archivoBase, QString::fromLatin1(defCampo(prueba().campo).nombre)));
 }
 
 ::korva::Resultado TomaDePrueba::guardarRecuperacion(const std::map<int, QString> &valores) const

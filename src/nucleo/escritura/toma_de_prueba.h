@@ -2,8 +2,8 @@
 
 #include "nucleo/calificacion/grado.h"
 #include "nucleo/comun/resultado.h"
-#include "nucleo/registros/def_archivo.h"
-#include "nucleo/registros/pruebas.h"
+#include "nucleo/comun/def_archivo.h"
+#include "nucleo/calificacion/pruebas.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -40,11 +40,11 @@ public:
 
     // The tab (0 to 4) and its test (by pruebasDe() order) in the folder; with the latest
     // saved evaluation, for "Antes". A record file that cannot be read says why.
-    static ResultadoDe<TomaDePrueba> abrir(const QString &carpeta, int pestana, int prueba);
+    static ResultadoDe<TomaDePrueba> abrir(const QString &carpeta, int archivo, int prueba);
 
     const QString &carpeta() const { return m_carpeta; }
-    const DefArchivo &archivo() const { return DefArchivos[std::size_t(m_pestana)]; }
-    int pestana() const { return m_pestana; }
+    const DefArchivo &archivo() const { return DefArchivos[std::size_t(m_indice)]; }
+    int indiceArchivo() const { return m_indice; }
     const DefPrueba &prueba() const { return pruebasDe(archivo())[std::size_t(m_prueba)]; }
     const QString &evaluacionAntes() const { return m_evaluacionAntes; }
     const std::vector<Fila> &filas() const { return m_filas; }
@@ -76,7 +76,7 @@ public:
 
 private:
     QString m_carpeta;
-    int m_pestana = 0;
+    int m_indice = 0;
     int m_prueba = 0;
     QString m_evaluacionAntes;
     std::vector<Fila> m_filas;

@@ -2,7 +2,7 @@
 
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/registros/archivo_entero.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/comun/def_archivo.h"
 
 #include <QDir>
 #include <QFile>

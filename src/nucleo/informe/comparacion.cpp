@@ -7,11 +7,6 @@
 
 namespace korva {
 
-QString claveDeNombre(const QString &nombre)
-{
-    return nombre.normalized(QString::NormalizationForm_C).trimmed().toCaseFolded();
-}
-
 Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &evaluacion)
 {
     Comparacion c;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nucleo/informe/equipo.h"
+#include "nucleo/registros/clave_de_nombre.h"
 
 #include <array>
 #include <optional>
@@ -24,9 +25,6 @@ struct Comparacion {
     std::vector<Cambio> cambios;  // one per athlete of now, in its order
     std::vector<int> yaNoEstan;   // athletes of then who are not there now (indices in antes)
 };
-
-// A name as athletes are matched: composed, its case ignored, the blanks around it ignored.
-QString claveDeNombre(const QString &nombre);
 
 Comparacion comparar(const Equipo &antes, const Equipo &ahora, const QString &evaluacion);
 // The team compared with its file in the saved evaluation of that name, in the records folder.

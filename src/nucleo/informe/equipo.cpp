@@ -1,7 +1,8 @@
 #include "nucleo/informe/equipo.h"
 
-#include "nucleo/calificacion/calificar_fundamentos.h"
-#include "nucleo/calificacion/calificar_nivel.h"
+#include "nucleo/calificacion/calificar_registro.h"
+#include "nucleo/calificacion/conversiones.h"
+#include "nucleo/calificacion/pruebas.h"
 #include "nucleo/registros/archivo_registros.h"
 #include "nucleo/registros/mapa_campos.h"
 
@@ -12,13 +13,8 @@ namespace korva {
 QStringList columnasDatos(const DefArchivo &archivo)
 {
     QStringList c{QStringLiteral("Nº"), QStringLiteral("Nombre"), QStringLiteral("Edad")};
-    if (archivo.esDeNivel())
-        c << QStringLiteral("Resistencia") << QStringLiteral("Velocidad") << QStringLiteral("Lagartijas")
-          << QStringLiteral("Abdominales") << QStringLiteral("Sentadillas");
-    else
-        c << QStringLiteral("Cond. interna") << QStringLiteral("Cond. externa") << QStringLiteral("Rec. pecho")
-          << QStringLiteral("Rec. muslo") << QStringLiteral("Rec. pie") << QStringLiteral("Tiro interna")
-          << QStringLiteral("Tiro externa") << QStringLiteral("Tiro frontal");
+    for (const DefPrueba &p : pruebasDe(archivo))
+        c << QString::fromUtf8(p.corto);
     return c;
 }
 
@@ -44,20 +40,13 @@ QStringList celdas(const Atleta &atleta)
 bool esColumnaDeGrado(const DefArchivo &archivo, int columna)
 {
     // the number, name and age, the raw values (5 or 8), then four percentages
-    const int datos = 3 + int((archivo.esDeNivel() ? mapaNivel() : mapaFundamentos()).size()) - 2;
+    const int datos = 3 + int(camposDe(archivo).size()) - 2;
     return columna >= datos + 4;
 }
 
 bool esColumnaNumerica(const DefArchivo &archivo, int columna)
 {
     return columna != 1 && !esColumnaDeGrado(archivo, columna);
-}
-
-TipoResultados calificar(const DefArchivo &archivo, const QStringList &t)
-{
-    if (archivo.esDeNivel())
-        return Calificar_Nivel(archivo.nivel, {t[2], t[3], t[4], t[5], t[6]}, {});
-    return Calificar_Fundamentos({t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9]}, {});
 }
 
 bool tieneResultados(const Atleta &atleta)
@@ -76,7 +65,7 @@ Atleta atletaCalificado(const DefArchivo &archivo, int numero, const QStringList
         a.datos << sinRelleno(textos[i]);
         a.valores.push_back(i == 0 ? std::nullopt : comoNumero(a.datos.last()));
     }
-    a.resultados = calificar(archivo, textos);
+    a.resultados = calificarRegistro(archivo, textos);
     for (std::size_t k = 0; k < a.porcentajes.size(); ++k)
         a.porcentajes[k] = comoNumero(a.resultados[int(k)]);
     return a;
@@ -100,14 +89,14 @@ Equipo leerEquipo(const QString &carpeta, const DefArchivo &archivo)
         return e;
     }
     e.estado = Equipo::Estado::Leido;
-    const MapaCampos &mapa = archivo.esDeNivel() ? mapaNivel() : mapaFundamentos();
+    const MapaCampos &mapa = camposDe(archivo);
     for (int n = 1; n <= RegistrosPorArchivo; ++n) {
         const TipoReg &reg = tabla[std::size_t(n)];
         if (reg.campo(Campo::Nombre).trimmed().isEmpty())
             continue;
         QStringList tal;  // the texts as the screen's boxes show them
-        for (const ParCampo &par : mapa)
-            tal << reg.campo(par.campo);
+        for (const Campo campo : mapa)
+            tal << reg.campo(campo);
         e.atletas.push_back(atletaCalificado(archivo, n, tal));
     }
     return e;

@@ -2,7 +2,7 @@
 
 #include "nucleo/comun/resultado.h"
 #include "nucleo/comun/tipo_resultados.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/comun/def_archivo.h"
 
 #include <QStringList>
 
@@ -22,7 +22,7 @@ struct Atleta {
     QStringList datos;
     TipoResultados resultados;
     std::vector<std::optional<double>> valores;          // one per text of datos
-    std::array<std::optional<double>, 4> porcentajes{};  // Label11, Label12, Label13, Label19
+    std::array<std::optional<double>, 4> porcentajes{};  // the three capacities and the average
 };
 
 // Whether the athlete has any result at all (a sheet or a family report of one without is blank).
@@ -54,10 +54,6 @@ QStringList celdas(const Atleta &atleta);
 // Whether a column of that row holds a grade (I to SN), and whether it may hold a number.
 bool esColumnaDeGrado(const DefArchivo &archivo, int columna);
 bool esColumnaNumerica(const DefArchivo &archivo, int columna);
-
-// The eight results that "Procesar Datos" gives for a record's texts on its screen, from
-// empty captions: the texts in the order of the file's field map (name, age, the tests).
-TipoResultados calificar(const DefArchivo &archivo, const QStringList &textos);
 
 // Reads the file of the folder: every record 1 to 30 whose name is not blank, scored by the
 // screens' own scoring from empty captions, as a freshly opened screen does. A missing file

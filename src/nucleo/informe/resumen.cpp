@@ -18,7 +18,7 @@ Resumen resumir(const Equipo &equipo)
     std::array<double, 4> sumas{};
     std::array<int, 4> cuantos{};
     for (const Atleta &a : equipo.atletas) {
-        ++r.porGrado[std::size_t(ordenDeGrado(a.resultados.Label26))];
+        ++r.porGrado[std::size_t(ordenDeGrado(a.resultados.gradoGeneral))];
         for (int i = 0; i < 4; ++i)
             if (const auto v = a.porcentajes[std::size_t(i)]) {
                 sumas[std::size_t(i)] += *v;

@@ -13,7 +13,7 @@ namespace korva {
 struct Resumen {
     int atletas = 0;
     std::array<int, Grados.size() + 1> porGrado{};
-    std::array<std::optional<double>, 4> medias{};  // Label11, Label12, Label13, Label19
+    std::array<std::optional<double>, 4> medias{};  // the three capacities and the average
 };
 Resumen resumir(const Equipo &equipo);
 // The names of the four means, for the archivo's kind of screen.

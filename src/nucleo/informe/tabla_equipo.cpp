@@ -63,9 +63,9 @@ TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
             f << (d ? conSigno(*d) : QString());
             n.push_back(d);
         }
-        f << (antes ? antes->resultados.Label26 : QString());
+        f << (antes ? antes->resultados.gradoGeneral : QString());
         f << (!estado.isEmpty()    ? estado
-                  : antes && ahora ? comoEvoluciono(antes->resultados.Label26, ahora->resultados.Label26)
+                  : antes && ahora ? comoEvoluciono(antes->resultados.gradoGeneral, ahora->resultados.gradoGeneral)
                                    : QString());
         n.resize(n.size() + 2);
     };

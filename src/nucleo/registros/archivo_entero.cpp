@@ -30,12 +30,12 @@ ResultadoDe<QByteArray> leerArchivoEntero(const QString &ruta)
 
 TipoReg registroEn(const QByteArray &bytes, int n)
 {
-    return TipoReg::desdeBytes(bytes.mid(qsizetype(n - 1) * LongitudRegistro, LongitudRegistro));
+    return TipoReg::desdeBytes(bytes.mid(posicionDeRegistro(n), LongitudRegistro));
 }
 
 void ponerRegistroEn(QByteArray &bytes, int n, const TipoReg &registro)
 {
-    const qsizetype desde = qsizetype(n - 1) * LongitudRegistro;
+    const qsizetype desde = posicionDeRegistro(n);
     if (bytes.size() < desde + LongitudRegistro)
         bytes.append(QByteArray(desde + LongitudRegistro - bytes.size(), '\0'));
     bytes.replace(desde, LongitudRegistro, registro.bytes());

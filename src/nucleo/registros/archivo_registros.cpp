@@ -95,7 +95,7 @@ Resultado ArchivoRegistros::leerTodos(TablaRegistros &tabla)
         }
     }
     for (int x = 1; x <= RegistrosPorArchivo; ++x)
-        tabla[x] = TipoReg::desdeBytes(datos.mid(qsizetype(x - 1) * LongitudRegistro, LongitudRegistro));
+        tabla[x] = TipoReg::desdeBytes(datos.mid(posicionDeRegistro(x), LongitudRegistro));
     return Resultado::exito();
 }
 
@@ -129,7 +129,7 @@ Resultado ArchivoRegistros::escribirEn(qint64 posicion, const QByteArray &bytes)
 Resultado ArchivoRegistros::escribir(int n, const TipoReg &registro)
 {
     Q_ASSERT(n >= 1 && n <= RegistrosPorArchivo);
-    return escribirEn(qint64(n - 1) * LongitudRegistro, registro.bytes());
+    return escribirEn(posicionDeRegistro(n), registro.bytes());
 }
 
 Resultado ArchivoRegistros::escribirTodos(const TablaRegistros &tabla)

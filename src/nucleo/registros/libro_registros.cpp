@@ -94,30 +94,30 @@ Resultado LibroRegistros::escribirTodos()
 void LibroRegistros::Update_Form()
 {
     const TipoReg &reg = m_tabla[IndiceReg];
-    for (const ParCampo &par : m_mapa)
-        m_forma.ponerTextoCampo(par.control, reg.campo(par.campo));
+    for (const Campo campo : m_mapa)
+        m_forma.ponerTextoCampo(campo, reg.campo(campo));
 }
 
 void LibroRegistros::Obtener_Datos()
 {
     TipoReg &reg = m_tabla[IndiceReg];
     m_tocados.set(IndiceReg);
-    for (const ParCampo &par : m_mapa)
-        reg.guardar(par.campo, m_forma.textoCampo(par.control));
+    for (const Campo campo : m_mapa)
+        reg.guardar(campo, m_forma.textoCampo(campo));
 }
 
 bool LibroRegistros::pantallaCambiada() const
 {
     const TipoReg &guardado = m_tabla[std::size_t(IndiceReg)];
-    for (const ParCampo &par : m_mapa) {
-        const QString caja = m_forma.textoCampo(par.control);
-        const QString antes = sinRelleno(guardado.campo(par.campo));
+    for (const Campo campo : m_mapa) {
+        const QString caja = m_forma.textoCampo(campo);
+        const QString antes = sinRelleno(guardado.campo(campo));
         if (caja == antes)
             continue;
         // what a store would make of the box (cut to its width, in the code page)
         TipoReg probado;
-        probado.guardar(par.campo, caja);
-        if (sinRelleno(probado.campo(par.campo)) != antes)
+        probado.guardar(campo, caja);
+        if (sinRelleno(probado.campo(campo)) != antes)
             return true;
     }
     return false;

@@ -13,11 +13,11 @@ class FormularioRegistros
 {
 public:
     virtual ~FormularioRegistros() = default;
-    virtual QString textoCampo(const char *control) const = 0;
-    virtual void ponerTextoCampo(const char *control, const QString &texto) = 0;
-    virtual void ponerNumeroRegistro(const QString &texto) = 0;  // Label9
-    virtual void limpiarResultados() = 0;                        // the eight result labels
-    virtual void enfocarNombre() = 0;                            // txtNombre
+    virtual QString textoCampo(Campo campo) const = 0;  // the text of the field's box
+    virtual void ponerTextoCampo(Campo campo, const QString &texto) = 0;
+    virtual void ponerNumeroRegistro(const QString &texto) = 0;  // the record number shown
+    virtual void limpiarResultados() = 0;                        // the eight results
+    virtual void enfocarNombre() = 0;                            // the name's box
 };
 
 // The records of one evaluation screen: its own table of 30 slots, the record on screen

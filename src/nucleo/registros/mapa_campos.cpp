@@ -1,16 +1,12 @@
 #include "nucleo/registros/mapa_campos.h"
 
-#include "nucleo/comun/controles.h"
-
 namespace korva {
 
 const MapaCampos &mapaNivel()
 {
     static const MapaCampos mapa{
-        {control::txtNombre, Campo::Nombre},           {control::txtedad, Campo::Edad},
-        {control::txtresistencia, Campo::Resistencia}, {control::txtvelocidad, Campo::Velocidad},
-        {control::txtlagartijas, Campo::Lagartijas},   {control::txtabdominales, Campo::Abdominales},
-        {control::txtsentadillas, Campo::Sentadillas},
+        Campo::Nombre,     Campo::Edad,        Campo::Resistencia, Campo::Velocidad,
+        Campo::Lagartijas, Campo::Abdominales, Campo::Sentadillas,
     };
     return mapa;
 }
@@ -18,18 +14,15 @@ const MapaCampos &mapaNivel()
 const MapaCampos &mapaFundamentos()
 {
     static const MapaCampos mapa{
-        {control::txtNombre, Campo::Nombre},
-        {control::txtedad, Campo::Edad},
-        {control::txtcondinterna, Campo::CondInterna},
-        {control::txtcondexterna, Campo::CondExterna},
-        {control::txtrepecho, Campo::RePecho},
-        {control::txtremuslo, Campo::ReMuslo},
-        {control::txtrepie, Campo::RePie},
-        {control::txttirointerna, Campo::TiroInterna},
-        {control::txttiroexterna, Campo::TiroExterna},
-        {control::txttirofrontal, Campo::TiroFrontal},
+        Campo::Nombre,  Campo::Edad,   Campo::CondInterna, Campo::CondExterna, Campo::RePecho,
+        Campo::ReMuslo, Campo::RePie,  Campo::TiroInterna, Campo::TiroExterna, Campo::TiroFrontal,
     };
     return mapa;
+}
+
+const MapaCampos &camposDe(const DefArchivo &archivo)
+{
+    return archivo.esDeNivel() ? mapaNivel() : mapaFundamentos();
 }
 
 }  // namespace korva

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nucleo/comun/campo.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,25 +9,7 @@
 
 namespace korva {
 
-// The fifteen fixed-width fields of an athlete record, in file order.
-enum class Campo {
-    Nombre,
-    Edad,
-    Resistencia,
-    Velocidad,
-    Lagartijas,
-    Abdominales,
-    Sentadillas,
-    CondInterna,
-    CondExterna,
-    RePecho,
-    ReMuslo,
-    RePie,
-    TiroInterna,
-    TiroExterna,
-    TiroFrontal,
-};
-
+// Where a field lies in a record.
 struct DefCampo {
     Campo campo;
     const char *nombre;
@@ -35,6 +19,12 @@ struct DefCampo {
 
 constexpr int LongitudRegistro = 130;
 constexpr int RegistrosPorArchivo = 30;
+
+// Where record n (1 to 30) starts in its file.
+constexpr qint64 posicionDeRegistro(int n)
+{
+    return qint64(n - 1) * LongitudRegistro;
+}
 
 // Offsets and widths of the fields: 30 + 6 x 10 + 8 x 5 = 130 bytes.
 const std::array<DefCampo, 15> &camposTipoReg();

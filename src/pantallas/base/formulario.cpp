@@ -1,6 +1,5 @@
 #include "pantallas/base/formulario.h"
 
-#include "nucleo/registros/pruebas.h"
 
 #include "pantallas/base/icono_documento.h"
 
@@ -56,10 +55,9 @@ QWidget *crear(const DefControl &d, QWidget *padre, Escritorio *escritorio)
         auto *t = new QLineEdit(padre);
         t->setFont(fuente(d.letra));
         t->setAccessibleName(d.texto);
-        // the unit and the form its value takes, stated once in the core
-        if (const QString ayuda = ayudaDeControl(QString::fromLatin1(d.nombre)); !ayuda.isEmpty()) {
-            t->setToolTip(ayuda);
-            t->setAccessibleDescription(ayuda);
+        if (!d.ayuda.isEmpty()) {
+            t->setToolTip(d.ayuda);
+            t->setAccessibleDescription(d.ayuda);
         }
         if (d.banderas.testFlag(Bandera::Clave))
             t->setEchoMode(QLineEdit::Password);  // "*" for each character: the program's style

@@ -45,6 +45,7 @@ struct DefControl {
     Banderas banderas{};
     const char *dentro = nullptr;  // the container, when it is not the form itself
     QColor fondo{};                // background of an opaque label or a text box
+    QString ayuda;                 // a text box's tooltip and accessible description
 
     DefControl conLetra(const Fuente &f) const
     {
@@ -69,6 +70,11 @@ struct DefControl {
     DefControl estirado() const { return con(Bandera::Estirado); }
     DefControl partido() const { return con(Bandera::Partido); }
     DefControl clave() const { return con(Bandera::Clave); }
+    // A text box's unit and form, as its tooltip and its description for a screen reader.
+    DefControl conAyuda(const QString &texto) const
+    {
+        return cambiado([&](DefControl &d) { d.ayuda = texto; });
+    }
     // A text box's name for a screen reader: the caption of the label beside it.
     DefControl leida(const QString &nombre) const
     {

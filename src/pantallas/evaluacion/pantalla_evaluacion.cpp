@@ -1,6 +1,7 @@
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 
 #include "pantallas/base/conjunto_pantallas.h"
+#include "nucleo/calificacion/pruebas.h"
 #include "pantallas/base/escritorio.h"
 
 #include <QDate>
@@ -53,8 +54,8 @@ std::vector<DefControl> barraEvaluacion(const DefBarra &b)
 std::vector<const char *> ordenTeclado(const DefEvaluacion &def)
 {
     std::vector<const char *> orden;
-    for (const ParCampo &par : *def.mapa)
-        orden.push_back(par.control);
+    for (const Campo campo : *def.mapa)
+        orden.push_back(cajaDeCampo(campo));
     orden.insert(orden.end(), {cmdGuardarReg, cmdRegSiguiente, cmdRegAnterior, cmdRegresar});
     if (!def.barra.salirAlFinal)
         orden.push_back(cmdSalir);
@@ -81,6 +82,10 @@ std::vector<DefControl> controlesEvaluacion(const DefEvaluacion &def)
     todos.insert(todos.end(), def.controles.begin(), def.controles.end());
     const std::vector<DefControl> barra = barraEvaluacion(def.barra);
     todos.insert(todos.end(), barra.begin(), barra.end());
+    // each record box carries its field's unit and form, stated once in the core
+    for (DefControl &d : todos)
+        if (const auto campo = d.tipo == Tipo::Texto ? campoDeCaja(d.nombre) : std::nullopt)
+            d = d.conAyuda(ayudaDeCampo(*campo));
     return todos;
 }
 
@@ -209,16 +214,24 @@ QString PantallaEvaluacion::cargar()
         .arg(rutaArchivo(), otra);
 }
 
-QString PantallaEvaluacion::textoCampo(const char *nombre) const
+QString PantallaEvaluacion::textoCampo(Campo campo) const
 {
-    return control<QLineEdit>(nombre)->text();
+    return control<QLineEdit>(cajaDeCampo(campo))->text();
 }
 
-void PantallaEvaluacion::ponerTextoCampo(const char *nombre, const QString &texto)
+void PantallaEvaluacion::ponerTextoCampo(Campo campo, const QString &texto)
 {
     // The blanks that only pad the field are not shown: a name typed after them would be
     // pushed past the field's width and cut. Storing pads the field again.
-    control<QLineEdit>(nombre)->setText(sinRelleno(texto));
+    control<QLineEdit>(cajaDeCampo(campo))->setText(sinRelleno(texto));
+}
+
+QStringList PantallaEvaluacion::textosDeCampos() const
+{
+    QStringList textos;
+    for (const Campo campo : *m_def.mapa)
+        textos << textoCampo(campo);
+    return textos;
 }
 
 void PantallaEvaluacion::ponerNumeroRegistro(const QString &texto)
@@ -269,7 +282,7 @@ bool PantallaEvaluacion::confirmarCambios()
 {
     if (!m_libro.pantallaCambiada())
         return true;
-    const QString nombre = textoCampo(txtNombre).trimmed();
+    const QString nombre = textoCampo(Campo::Nombre).trimmed();
     const QString texto = QStringLiteral("¿Guardar los datos de %1 (registro %2)?")
                               .arg(nombre.isEmpty() ? QStringLiteral("este atleta") : nombre)
                               .arg(m_libro.IndiceReg);
@@ -305,8 +318,8 @@ void PantallaEvaluacion::procesar()
 void PantallaEvaluacion::borrar()
 {
     enfocarNombre();
-    for (const ParCampo &par : *m_def.mapa)
-        ponerTextoCampo(par.control, QString());
+    for (const Campo campo : *m_def.mapa)
+        ponerTextoCampo(campo, QString());
     limpiarResultados();
     enfocarNombre();
 }
@@ -314,8 +327,8 @@ void PantallaEvaluacion::borrar()
 Hoja PantallaEvaluacion::hojaImpresa() const
 {
     DatosHoja datos;
-    for (const ParCampo &par : *m_def.mapa)
-        datos.cajas.emplace_back(par.control, textoCampo(par.control));
+    for (const Campo campo : *m_def.mapa)
+        datos.cajas.emplace_back(cajaDeCampo(campo), textoCampo(campo));
     datos.resultados = resultados();
     datos.fecha = control<Etiqueta>(m_def.etiquetaFecha)->text();
     return hojaDeEvaluacion(m_def, datos);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "nucleo/comun/controles.h"
+#include "pantallas/evaluacion/controles.h"
 #include "nucleo/comun/tipo_resultados.h"
 #include "nucleo/registros/libro_registros.h"
 #include "pantallas/base/escritorio.h"
@@ -83,8 +83,8 @@ public:
     Hoja hojaImpresa() const;
 
     // The record book's view of the screen.
-    QString textoCampo(const char *nombre) const override;
-    void ponerTextoCampo(const char *nombre, const QString &texto) override;
+    QString textoCampo(Campo campo) const override;
+    void ponerTextoCampo(Campo campo, const QString &texto) override;
     void ponerNumeroRegistro(const QString &texto) override;
     void limpiarResultados() override;
     void enfocarNombre() override;
@@ -92,7 +92,8 @@ public:
 protected:
     // The scoring of this screen over the test boxes, from the captions given.
     virtual TipoResultados calificar(const TipoResultados &actuales) const = 0;
-    QString texto(const char *nombre) const { return textoCampo(nombre); }
+    // The boxes' texts in the order of the field map, as the scoring takes them.
+    QStringList textosDeCampos() const;
 
     bool puedeTerminar() override { return confirmarCambios(); }
 

@@ -1,7 +1,7 @@
 #include "pantallas/evaluacion/pantalla_fundamentos.h"
 
-#include "nucleo/calificacion/calificar_fundamentos.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/calificacion/calificar_registro.h"
+#include "nucleo/comun/def_archivo.h"
 #include "nucleo/registros/mapa_campos.h"
 
 namespace korva {
@@ -11,7 +11,7 @@ DefEvaluacion definicionFundamentos()
     DefEvaluacion def;
     def.titulo = QStringLiteral("KORVA 4 FUNDAMENTOS TECNICOS");
     def.archivo = QString::fromLatin1(DefArchivos[4].archivo);
-    def.mapa = &mapaFundamentos();
+    def.mapa = &camposDe(DefArchivos[ArchivoFundamentos]);
     def.etiquetaFecha = "Label33";
     def.regreso = IdPantalla::INICIO;
     def.lineas = lineasEvaluacion(432);
@@ -66,11 +66,7 @@ PantallaFundamentos::PantallaFundamentos(ConjuntoPantallas &conjunto)
 
 TipoResultados PantallaFundamentos::calificar(const TipoResultados &actuales) const
 {
-    const PruebasFundamentos pruebas{texto(control::txtcondinterna), texto(control::txtcondexterna),
-                                     texto(control::txtrepecho),     texto(control::txtremuslo),
-                                     texto(control::txtrepie),       texto(control::txttirointerna),
-                                     texto(control::txttiroexterna), texto(control::txttirofrontal)};
-    return Calificar_Fundamentos(pruebas, actuales);
+    return calificarRegistro(DefArchivos[ArchivoFundamentos], textosDeCampos(), actuales);
 }
 
 }  // namespace korva

@@ -1,7 +1,8 @@
 #include "pantallas/evaluacion/pantalla_nivel.h"
 
 #include "nucleo/calificacion/calificar_nivel.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/calificacion/calificar_registro.h"
+#include "nucleo/comun/def_archivo.h"
 #include "nucleo/registros/mapa_campos.h"
 
 namespace korva {
@@ -59,7 +60,7 @@ DefEvaluacion definicionNivel(int nivel)
     def.titulo = QString::fromUtf8(d.titulo);
     const DefArchivo &archivo = DefArchivos[std::size_t(nivel - 1)];
     def.archivo = QString::fromLatin1(archivo.archivo);
-    def.mapa = &mapaNivel();
+    def.mapa = &camposDe(DefArchivos[std::size_t(nivel - 1)]);
     def.etiquetaFecha = "Label28";
     def.regreso = IdPantalla::MENU;
     def.lineas = lineasEvaluacion(440);
@@ -110,10 +111,7 @@ PantallaNivel::PantallaNivel(ConjuntoPantallas &conjunto, IdPantalla id, int niv
 
 TipoResultados PantallaNivel::calificar(const TipoResultados &actuales) const
 {
-    const PruebasNivel pruebas{texto(control::txtresistencia), texto(control::txtvelocidad),
-                               texto(control::txtlagartijas), texto(control::txtabdominales),
-                               texto(control::txtsentadillas)};
-    return Calificar_Nivel(m_nivel, pruebas, actuales);
+    return calificarRegistro(DefArchivos[std::size_t(m_nivel - 1)], textosDeCampos(), actuales);
 }
 
 }  // namespace korva

@@ -2,17 +2,11 @@
 
 #include "nucleo/comun/resultado.h"
 #include "nucleo/comun/tipo_resultados.h"
-#include "nucleo/registros/def_archivo.h"
+#include "nucleo/comun/def_archivo.h"
 #include "pantallas/base/escritorio.h"
 
 #include <QDate>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QStringList>
-
-#include <functional>
-
-class QPdfWriter;
 
 namespace korva {
 
@@ -25,18 +19,5 @@ namespace korva {
 Hoja hojaDeRegistro(const DefArchivo &archivo, const QStringList &textos, const QDate &fecha = QDate::currentDate());
 Hoja hojaDeRegistro(const DefArchivo &archivo, const QStringList &textos, const TipoResultados &resultados,
                     const QDate &fecha = QDate::currentDate());
-
-// The paper of a PDF: the default printer's, or else A4 (Letter where the locale measures
-// in inches).
-QPageSize papelPredeterminado();
-
-// A PDF made in memory: its creator KORVA 4, its title, the page given, drawn in 96-dpi
-// units by the function given (false: it could not be drawn).
-ResultadoDe<QByteArray> pdfEnMemoria(const QPageLayout &pagina, const QString &titulo,
-                                     const std::function<bool(QPdfWriter &)> &pintar);
-
-// The sheets as one PDF document, one page each, as a printer with that paper would get
-// them: turned landscape, scaled to the printable area, the text kept as text.
-ResultadoDe<QByteArray> hojasEnPdf(const std::vector<Hoja> &hojas, const QPageSize &papel, const QString &titulo);
 
 }  // namespace korva

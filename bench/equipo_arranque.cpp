@@ -1,5 +1,5 @@
 // The team report started as its main() starts it, ending at its first painted window.
-#include "equipo/ventana_equipo.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "primer_pintado.h"
 #include "pantallas/aspecto/aspecto.h"
 

@@ -3,15 +3,15 @@
 // Run from the build folder: bench/korva4_bench
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
-#include "equipo/exportar.h"
-#include "equipo/hojas_del_equipo.h"
-#include "equipo/rejilla_de_prueba.h"
+#include "equipo/exportaciones/exportar.h"
+#include "equipo/documentos/hojas_del_equipo.h"
+#include "equipo/estacion/rejilla_de_prueba.h"
 #include "nucleo/informe/comparacion.h"
 #include "nucleo/escritura/importacion.h"
 #include "nucleo/escritura/nueva_evaluacion.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 #include "nucleo/informe/tabla_equipo.h"
-#include "equipo/ventana_equipo.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "apoyo/escritorio_falso.h"
 
 #include <QAbstractButton>

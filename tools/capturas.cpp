@@ -3,13 +3,13 @@
 // evaluation screens read and write their record files there).
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
-#include "equipo/dialogo_comparacion.h"
-#include "equipo/dialogo_datos_del_equipo.h"
-#include "equipo/dialogo_elegir_prueba.h"
-#include "equipo/dialogo_evaluacion.h"
-#include "equipo/dialogo_importacion.h"
-#include "equipo/rejilla_de_prueba.h"
-#include "equipo/ventana_equipo.h"
+#include "equipo/tabla/dialogo_comparacion.h"
+#include "equipo/tabla/dialogo_datos_del_equipo.h"
+#include "equipo/estacion/dialogo_elegir_prueba.h"
+#include "equipo/tabla/dialogo_evaluacion.h"
+#include "equipo/importacion/dialogo_importacion.h"
+#include "equipo/estacion/rejilla_de_prueba.h"
+#include "equipo/tabla/ventana_equipo.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 
 #include <QPrinter>

@@ -1,5 +1,6 @@
 // The comparison with a saved evaluation, and finding and naming saved evaluations: the
 // core alone, no widget.
+#include "apoyo/archivos_malos.h"
 #include "apoyo/registros_ayuda.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
 #include "nucleo/informe/comparacion.h"
@@ -137,12 +138,9 @@ private slots:
         QVERIFY(QDir().mkpath(guardada));
         const QString archivo = QDir(guardada).filePath("nivel2.dat");
         const QByteArray nombre = QFile::encodeName(archivo);
-        if (que == "carpeta")
-            QVERIFY(QDir().mkdir(archivo));
-        else if (que == "fifo")
-            QCOMPARE(::mkfifo(nombre.constData(), 0644), 0);
-        else
-            QCOMPARE(::symlink("/dev/zero", nombre.constData()), 0);
+        QVERIFY(ponerArchivoMalo(archivo, que == "carpeta" ? ArchivoMalo::Carpeta
+                                              : que == "fifo"    ? ArchivoMalo::Fifo
+                                                                 : ArchivoMalo::Cero));
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), registro("Ana", "1.3")));
         const Equipo ahora = leerEquipo(dir.path(), DefArchivos[1]);
         const Comparacion c = compararConGuardada(dir.path(), "2026-09-15", ahora);

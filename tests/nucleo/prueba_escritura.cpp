@@ -1,6 +1,7 @@
 // The one writer of record files: nothing changes unless everything can, a late failure is
 // undone, the folder's lock is confirmed before the first rename, and what earlier runs left
 // behind under its own names is cleaned, nothing else. The core alone, no widget.
+#include "apoyo/archivos_malos.h"
 #include "apoyo/registros_ayuda.h"
 #include "nucleo/escritura/escritura_de_registros.h"
 #include "nucleo/escritura/importacion.h"
@@ -102,17 +103,11 @@ private slots:
             korva4 = std::make_unique<UnaCopia>(dir.path());
             QCOMPARE(korva4->estado(), UnaCopia::Estado::Unica);
         } else {
-            QVERIFY(QFile::remove(ruta));
-            if (que == "carpeta")
-                QVERIFY(QDir().mkdir(ruta));
-            else if (que == "fifo")
-                QCOMPARE(::mkfifo(nombre.constData(), 0644), 0);
-            else if (que == "dispositivo")
-                QCOMPARE(::symlink("/dev/zero", nombre.constData()), 0);
-            else {
-                QVERIFY(escribirArchivo(ruta, antes["fundamentos.dat"]));
-                QCOMPARE(::truncate(nombre.constData(), qint64(1) << 33), 0);
-            }
+            const ArchivoMalo malo = que == "carpeta" ? ArchivoMalo::Carpeta
+                : que == "fifo"                       ? ArchivoMalo::Fifo
+                : que == "dispositivo"                ? ArchivoMalo::Cero
+                                                      : ArchivoMalo::Disperso;
+            QVERIFY(ponerArchivoMalo(ruta, malo));
         }
         for (const char *accion : {"nueva", "importar"}) {
             // an action that fails carries its reason; one that went through, none

@@ -1,4 +1,5 @@
 // The roster's reading and the import's plan: the core alone, no widget.
+#include "apoyo/archivos_malos.h"
 #include "apoyo/registros_ayuda.h"
 #include "nucleo/escritura/importacion.h"
 #include "nucleo/registros/archivo_entero.h"
@@ -89,9 +90,9 @@ private slots:
         QTemporaryDir dir;
         QString ruta = dir.filePath("lista.csv");
         if (que == "carpeta")
-            QVERIFY(QDir().mkdir(ruta));
+            QVERIFY(ponerArchivoMalo(ruta, ArchivoMalo::Carpeta));
         else if (que == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(ruta).constData(), 0644), 0);
+            QVERIFY(ponerArchivoMalo(ruta, ArchivoMalo::Fifo));
         else if (que.startsWith('/'))
             ruta = que;
         else if (que == "grande")

@@ -1,3 +1,4 @@
+#include "apoyo/archivos_malos.h"
 #include "nucleo/registros/libro_registros.h"
 #include "apoyo/registros_ayuda.h"
 
@@ -252,13 +253,13 @@ private slots:
         QFETCH(QString, caso);
         QString archivo = ruta("nivel4.dat");
         if (caso == "directorio")
-            QVERIFY(QDir(m_tmp->path()).mkdir("nivel4.dat"));
+            QVERIFY(ponerArchivoMalo(archivo, ArchivoMalo::Carpeta));
         else if (caso == "lleno")
             QVERIFY(QFile::link("/dev/full", archivo));
         else if (caso == "cero")
-            QVERIFY(QFile::link("/dev/zero", archivo));
+            QVERIFY(ponerArchivoMalo(archivo, ArchivoMalo::Cero));
         else if (caso == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(archivo).constData(), 0644), 0);  // never waited on
+            QVERIFY(ponerArchivoMalo(archivo, ArchivoMalo::Fifo));  // never waited on
         else
             archivo = ruta("no/existe/nivel4.dat");
 

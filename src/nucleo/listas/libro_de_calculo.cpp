@@ -1,12 +1,12 @@
 #include "nucleo/listas/libro_de_calculo.h"
 
 #include "nucleo/listas/archivo_zip.h"
+#include "nucleo/listas/lector_xml.h"
 
 #include <QDate>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -21,8 +21,12 @@ using R = ResultadoDe<LibroDeCalculo>;
 constexpr qint64 MaximoPorParte = 32 * 1024 * 1024;
 constexpr int MaximoDeColumnas = 256;
 constexpr int MaximoDeFilas = 20000;
+constexpr int MaximoDeTextos = MaximoDeFilas * 4;
 
 const QString Danado = QStringLiteral("el archivo está dañado o no es una hoja de cálculo");
+const QString FilasDeMas = QStringLiteral("la hoja tiene más de %1 filas, y una plantilla cabe en muchas menos: "
+                                          "copie los atletas a una hoja nueva")
+                               .arg(MaximoDeFilas);
 
 // One part of the book, whole and within its bound; empty when it is not there and need not be.
 ResultadoDe<QByteArray> parte(ArchivoZip &zip, const QString &nombre, bool obligatoria = true)
@@ -78,11 +82,11 @@ QSet<int> estilosDeFecha(const QByteArray &estilos)
 {
     QSet<int> formatosDeFecha{14, 15, 16, 17, 18, 19, 20, 21, 22, 45, 46, 47};
     QSet<int> deFecha;
-    QXmlStreamReader x(estilos);
+    LectorXml l(estilos);
+    QXmlStreamReader &x = l.xml();
     bool enCeldas = false;
     int estilo = 0;
-    while (!x.atEnd()) {
-        x.readNext();
+    while (l.siguiente()) {
         if (x.isStartElement() && x.name() == QLatin1String("numFmt")) {
             // a format is a date's when it shows days, months or years outside quotes and brackets
             QString codigo = x.attributes().value(QLatin1String("formatCode")).toString().toLower();
@@ -103,27 +107,32 @@ QSet<int> estilosDeFecha(const QByteArray &estilos)
     return deFecha;
 }
 
-// The shared strings: the texts of each <si>, its runs joined, its phonetic guides left out.
-QStringList textosCompartidos(const QByteArray &xml)
+// The shared strings: the texts of each <si>, its runs joined, its phonetic guides left out,
+// the format's escapes read.
+ResultadoDe<QStringList> textosCompartidos(const QByteArray &xml)
 {
     QStringList textos;
-    QXmlStreamReader x(xml);
+    LectorXml l(xml);
     QString actual;
     int fonetica = 0;
-    while (!x.atEnd()) {
-        x.readNext();
-        if (x.isStartElement() && x.name() == QLatin1String("si"))
+    while (l.siguiente()) {
+        if (l.inicio("si"))
             actual.clear();
-        else if (x.isEndElement() && x.name() == QLatin1String("si"))
-            textos << actual;
-        else if (x.isStartElement() && x.name() == QLatin1String("rPh"))
+        else if (l.fin("si"))
+            textos << sinEscapesXlsx(actual);
+        else if (l.inicio("rPh"))
             ++fonetica;
-        else if (x.isEndElement() && x.name() == QLatin1String("rPh"))
+        else if (l.fin("rPh"))
             --fonetica;
-        else if (x.isStartElement() && x.name() == QLatin1String("t") && fonetica == 0)
-            actual += x.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (l.inicio("t") && fonetica == 0)
+            actual += l.textoDelElemento();
+        if (textos.size() > MaximoDeTextos)
+            return ResultadoDe<QStringList>::falla(
+                QStringLiteral("%1 (más de %2 textos)").arg(Danado, QString::number(MaximoDeTextos)));
     }
-    return textos;
+    if (!l.falla().isEmpty())
+        return ResultadoDe<QStringList>::falla(QStringLiteral("%1 (%2)").arg(Danado, l.falla()));
+    return ResultadoDe<QStringList>::exito(textos);
 }
 
 ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
@@ -135,23 +144,28 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
     if (!vinculos)
         return R::falla(vinculos);
     QHash<QString, QString> destinos;
-    QXmlStreamReader v(vinculos.valor());
-    while (!v.atEnd())
-        if (v.readNext() == QXmlStreamReader::StartElement && v.name() == QLatin1String("Relationship"))
-            destinos.insert(v.attributes().value(QLatin1String("Id")).toString(),
-                            v.attributes().value(QLatin1String("Target")).toString());
+    LectorXml lv(vinculos.valor());
+    while (lv.siguiente())
+        if (lv.inicio("Relationship"))
+            destinos.insert(lv.xml().attributes().value(QLatin1String("Id")).toString(),
+                            lv.xml().attributes().value(QLatin1String("Target")).toString());
+    if (!lv.falla().isEmpty())
+        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, lv.falla()));
     LibroDeCalculo leido;
     QStringList partes;
-    QXmlStreamReader w(libro.valor());
-    while (!w.atEnd())
-        if (w.readNext() == QXmlStreamReader::StartElement && w.name() == QLatin1String("sheet")) {
-            leido.hojas << w.attributes().value(QLatin1String("name")).toString();
+    LectorXml lw(libro.valor());
+    while (lw.siguiente())
+        if (lw.inicio("sheet")) {
+            const QXmlStreamAttributes atributos = lw.xml().attributes();
+            leido.hojas << sinEscapesXlsx(atributos.value(QLatin1String("name")).toString());
             QString destino;
-            for (const QXmlStreamAttribute &a : w.attributes())
+            for (const QXmlStreamAttribute &a : atributos)
                 if (a.name() == QLatin1String("id"))
                     destino = destinos.value(a.value().toString());
             partes << (destino.startsWith(QLatin1Char('/')) ? destino.mid(1) : QStringLiteral("xl/") + destino);
         }
+    if (!lw.falla().isEmpty())
+        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, lw.falla()));
     if (leido.hojas.isEmpty())
         return R::falla(QStringLiteral("%1 (no tiene hojas)").arg(Danado));
     leido.hoja = pedida.isEmpty() ? 0 : int(leido.hojas.indexOf(pedida));
@@ -165,20 +179,30 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
     for (const auto *r : {&compartidos, &estilos, &hoja})
         if (!*r)
             return R::falla(*r);
-    const QStringList textos = textosCompartidos(compartidos.valor());
+    const ResultadoDe<QStringList> compartidosLeidos = textosCompartidos(compartidos.valor());
+    if (!compartidosLeidos)
+        return R::falla(compartidosLeidos);
+    const QStringList &textos = compartidosLeidos.valor();
     const QSet<int> deFecha = estilosDeFecha(estilos.valor());
 
-    QXmlStreamReader x(hoja.valor());
+    LectorXml l(hoja.valor());
+    QXmlStreamReader &x = l.xml();
     QStringList fila;
     int numeroDeFila = 0, columna = -1;
     QString tipo;
     int estilo = 0;
-    while (!x.atEnd() && int(leido.filas.size()) <= MaximoDeFilas) {
-        x.readNext();
+    while (l.siguiente()) {
         if (x.isStartElement() && x.name() == QLatin1String("row")) {
-            // rows left out of the file are empty rows
-            const int r = x.attributes().value(QLatin1String("r")).toInt();
-            while (r > 0 && numeroDeFila + 1 < r && numeroDeFila < MaximoDeFilas) {
+            // rows left out of the file are empty rows; rows come in order, and a roster
+            // fits in far fewer than a sheet may have
+            bool conNumero = false;
+            const qint64 r = x.attributes().value(QLatin1String("r")).toLongLong(&conNumero);
+            if (conNumero && r <= numeroDeFila)
+                return R::falla(QStringLiteral("%1 (la fila %2 viene después de la %3)")
+                                    .arg(Danado, QString::number(r), QString::number(numeroDeFila)));
+            if ((conNumero ? r : numeroDeFila + 1) > MaximoDeFilas)
+                return R::falla(FilasDeMas);
+            while (conNumero && numeroDeFila + 1 < r) {
                 leido.filas.emplace_back();
                 ++numeroDeFila;
             }
@@ -193,10 +217,15 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
             tipo = x.attributes().value(QLatin1String("t")).toString();
             estilo = x.attributes().value(QLatin1String("s")).toInt();
         } else if (x.isStartElement() && x.name() == QLatin1String("v")) {
-            const QString v = x.readElementText();
+            const QString v = l.textoDelElemento();
             QString texto = v;
             if (tipo == QLatin1String("s")) {
-                texto = textos.value(v.toInt());
+                bool ok = false;
+                const qint64 indice = v.trimmed().toLongLong(&ok);
+                if (!ok || indice < 0 || indice >= textos.size())
+                    return R::falla(QStringLiteral("%1 (una celda nombra el texto %2, que no está)")
+                                        .arg(Danado, v.left(30)));
+                texto = textos[qsizetype(indice)];
             } else if (tipo.isEmpty() || tipo == QLatin1String("n")) {
                 bool ok = false;
                 const double numero = v.toDouble(&ok);
@@ -204,57 +233,64 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
                     texto = deFecha.contains(estilo) ? fechaDeSerie(numero) : comoTexto(numero);
             } else if (tipo == QLatin1String("d")) {
                 texto = v.left(10);
+            } else {
+                texto = sinEscapesXlsx(v);
             }
             ponerCelda(fila, columna, texto);
         } else if (x.isStartElement() && x.name() == QLatin1String("is")) {
             QString texto;
-            while (!(x.isEndElement() && x.name() == QLatin1String("is")) && !x.atEnd()) {
-                x.readNext();
-                if (x.isStartElement() && x.name() == QLatin1String("t"))
-                    texto += x.readElementText(QXmlStreamReader::IncludeChildElements);
-            }
-            ponerCelda(fila, columna, texto);
+            const int dentro = l.profundidad();
+            while (l.siguiente() && l.profundidad() >= dentro)
+                if (l.inicio("t"))
+                    texto += l.textoDelElemento();
+            ponerCelda(fila, columna, sinEscapesXlsx(texto));
         }
     }
-    if (x.hasError() && x.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, x.errorString()));
+    if (!l.falla().isEmpty())
+        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, l.falla()));
     return R::exito(leido);
 }
 
 // ---- OpenDocument (.ods) ----
 
-// The text of a cell: its paragraphs, each line's spans and spaces kept.
-QString textoDeCeldaOds(QXmlStreamReader &x)
+// The text of a cell: its paragraphs, each line's spans and spaces kept, within a cell's
+// length (a run of spaces counts what it adds, so no count can make it grow past it).
+QString textoDeCeldaOds(LectorXml &l)
 {
+    QXmlStreamReader &x = l.xml();
     QStringList parrafos;
     QString actual;
-    int profundidad = 1;
+    const int hasta = l.profundidad() - 1;
+    qsizetype largo = 0;
     bool enParrafo = false;
-    while (profundidad > 0 && !x.atEnd()) {
-        x.readNext();
+    const auto anadir = [&](const QString &t) {
+        const qsizetype cabe = qMax<qsizetype>(0, LectorXml::MaximoPorTexto - largo);
+        actual += t.left(cabe);
+        largo += qMin(cabe, t.size());
+    };
+    while (l.siguiente() && l.profundidad() > hasta) {
         if (x.isStartElement()) {
-            ++profundidad;
             if (x.name() == QLatin1String("p") || x.name() == QLatin1String("h")) {
                 enParrafo = true;
                 actual.clear();
             } else if (x.name() == QLatin1String("s")) {
-                actual += QString(qMax(1, x.attributes().value(QLatin1String("text:c")).toInt()), QLatin1Char(' '));
+                const qint64 c = x.attributes().value(QLatin1String("text:c")).toLongLong();
+                const qsizetype cabe = qMax<qsizetype>(0, LectorXml::MaximoPorTexto - largo);
+                anadir(QString(qsizetype(qBound<qint64>(1, c, cabe > 0 ? cabe : 1)), QLatin1Char(' ')));
             } else if (x.name() == QLatin1String("tab")) {
-                actual += QLatin1Char('\t');
+                anadir(QStringLiteral("\t"));
             } else if (x.name() == QLatin1String("line-break")) {
-                actual += QLatin1Char('\n');
+                anadir(QStringLiteral("\n"));
             } else if (x.name() == QLatin1String("annotation")) {
-                x.skipCurrentElement();  // a comment is not the cell's text
-                --profundidad;
+                l.saltarElemento();  // a comment is not the cell's text
             }
         } else if (x.isEndElement()) {
-            --profundidad;
             if (x.name() == QLatin1String("p") || x.name() == QLatin1String("h")) {
                 enParrafo = false;
                 parrafos << actual;
             }
         } else if (x.isCharacters() && enParrafo) {
-            actual += x.text();
+            anadir(x.text().toString());
         }
     }
     return parrafos.join(QLatin1Char('\n'));
@@ -267,12 +303,12 @@ ResultadoDe<LibroDeCalculo> leerOds(ArchivoZip &zip, const QString &pedida)
         return R::falla(contenido);
     LibroDeCalculo leido;
     leido.hoja = -1;
-    QXmlStreamReader x(contenido.valor());
+    LectorXml l(contenido.valor());
+    QXmlStreamReader &x = l.xml();
     bool enLaHoja = false;
     QStringList fila;
-    int repetirFila = 1;
-    while (!x.atEnd()) {
-        x.readNext();
+    qint64 repetirFila = 1;
+    while (l.siguiente()) {
         if (x.isStartElement() && x.name() == QLatin1String("table")
             && x.namespaceUri() == QLatin1String("urn:oasis:names:tc:opendocument:xmlns:table:1.0")) {
             leido.hojas << x.attributes().value(QLatin1String("table:name")).toString();
@@ -285,39 +321,41 @@ ResultadoDe<LibroDeCalculo> leerOds(ArchivoZip &zip, const QString &pedida)
             continue;
         } else if (x.isStartElement() && x.name() == QLatin1String("table-row")) {
             fila.clear();
-            repetirFila = qMax(1, x.attributes().value(QLatin1String("table:number-rows-repeated")).toInt());
+            repetirFila = qMax<qint64>(1, x.attributes().value(QLatin1String("table:number-rows-repeated")).toLongLong());
         } else if (x.isEndElement() && x.name() == QLatin1String("table-row")) {
-            // a row repeated many times is a run of empty rows at the sheet's end
-            for (int i = 0;
-                 i < (fila.isEmpty() ? qMin(repetirFila, 1) : repetirFila) && int(leido.filas.size()) < MaximoDeFilas;
-                 ++i)
+            // the empty cells after the last text are no columns; a row repeated many times
+            // is a run of empty rows at the sheet's end
+            while (!fila.isEmpty() && fila.last().isEmpty())
+                fila.removeLast();
+            const qint64 veces = fila.isEmpty() ? 1 : repetirFila;
+            if (qint64(leido.filas.size()) + veces > MaximoDeFilas)
+                return R::falla(FilasDeMas);
+            for (qint64 i = 0; i < veces; ++i)
                 leido.filas.push_back(fila);
         } else if (x.isStartElement()
                    && (x.name() == QLatin1String("table-cell") || x.name() == QLatin1String("covered-table-cell"))) {
             const QXmlStreamAttributes a = x.attributes();
-            const int repetir =
-                qBound(1, a.value(QLatin1String("table:number-columns-repeated")).toInt(), MaximoDeColumnas);
+            const int repetir = int(
+                qBound<qint64>(1, a.value(QLatin1String("table:number-columns-repeated")).toLongLong(), qint64(MaximoDeColumnas)));
             const QStringView tipo = a.value(QLatin1String("office:value-type"));
             QString texto;
             if (tipo == QLatin1String("float") || tipo == QLatin1String("percentage")) {
                 texto = comoTexto(a.value(QLatin1String("office:value")).toDouble());
-                x.skipCurrentElement();
+                l.saltarElemento();
             } else if (tipo == QLatin1String("date")) {
                 texto = a.value(QLatin1String("office:date-value")).left(10).toString();
-                x.skipCurrentElement();
+                l.saltarElemento();
             } else {
-                texto = textoDeCeldaOds(x);
+                texto = textoDeCeldaOds(l);
             }
+            // every cell is a column, an empty one too (Calc writes them as <table:table-cell/>)
             const int desde = int(fila.size());
             for (int i = 0; i < repetir && desde + i < MaximoDeColumnas; ++i)
                 fila << texto;
-            // the empty cells after the last text are no columns
-            while (!fila.isEmpty() && fila.last().isEmpty())
-                fila.removeLast();
         }
     }
-    if (x.hasError())
-        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, x.errorString()));
+    if (!l.falla().isEmpty())
+        return R::falla(QStringLiteral("%1 (%2)").arg(Danado, l.falla()));
     if (leido.hojas.isEmpty())
         return R::falla(QStringLiteral("%1 (no tiene hojas)").arg(Danado));
     if (leido.hoja < 0)

@@ -22,7 +22,8 @@ inline korva::TipoResultados aResultados(const QStringList &l)
 
 inline QStringList deResultados(const korva::TipoResultados &r)
 {
-    return {r.porcentaje[0], r.porcentaje[1], r.porcentaje[2], r.promedio, r.grado[0], r.grado[1], r.grado[2], r.gradoGeneral};
+    return {r.porcentaje[0], r.porcentaje[1], r.porcentaje[2], r.promedio,
+            r.grado[0],      r.grado[1],      r.grado[2],      r.gradoGeneral};
 }
 
 inline const QStringList &vacios()

@@ -1,5 +1,7 @@
 // The team report: it agrees with the screens, exports what a spreadsheet reads back, and
 // survives any record file without ever writing one.
+#include "nucleo/listas/archivo_zip.h"
+#include "nucleo/listas/libro_de_calculo.h"
 #include "pantallas/evaluacion/controles.h"
 #include "apoyo/campana_ayuda.h"
 #include "equipo/exportaciones/exportar.h"
@@ -60,28 +62,35 @@ QByteArray archivoDeEquipo(QRandomGenerator &azar, bool fundamentos)
     return datos;
 }
 
-// The cells of a sheet of an .xlsx file, row by row, read from its XML: numbers as numbers,
-// texts through the shared strings; and whether the header row is bold.
+// The cells of a sheet of an .xlsx file, row by row, as the program's own roster reader reads
+// them (its texts; a number as "12" or "1.5"), which cells the file keeps as numbers, and
+// whether the header row is bold.
 struct HojaLeida {
     QList<QList<QVariant>> filas;
     bool cabeceraNegrita = false;
 };
 
+QByteArray archivoEntero(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QByteArray delZip(const QString &zip, const QString &parte)
 {
-    QProcess p;
-    p.start("unzip", {"-p", zip, parte});
-    p.waitForFinished(30000);
-    return p.readAllStandardOutput();
+    const QByteArray bytes = archivoEntero(zip);
+    ArchivoZip archivo(bytes);
+    const auto leida = archivo.leer(parte, 32 << 20);
+    return leida ? leida.valor() : QByteArray();
 }
 
 HojaLeida leerHoja(const QString &zip, int numero)
 {
-    QStringList compartidas;
-    QXmlStreamReader s(delZip(zip, "xl/sharedStrings.xml"));
-    while (!s.atEnd())
-        if (s.readNext() == QXmlStreamReader::StartElement && s.name() == QLatin1String("t"))
-            compartidas << s.readElementText();
+    const QByteArray bytes = archivoEntero(zip);
+    const auto hojas = leerLibroDeCalculo(bytes);
+    const auto libro = leerLibroDeCalculo(bytes, hojas.valor().hojas.value(numero - 1));
+    if (!libro)
+        return {};
     // the style with a bold font
     QList<bool> negritas;
     QList<int> fuentesDeEstilo;
@@ -104,31 +113,31 @@ HojaLeida leerHoja(const QString &zip, int numero)
         else if (enEstilos && e.isStartElement() && e.name() == QLatin1String("xf"))
             fuentesDeEstilo << e.attributes().value("fontId").toInt();
     }
+    // the reader's texts, as numbers where the file keeps a number
     HojaLeida h;
+    for (const QStringList &fila : libro.valor().filas) {
+        h.filas.append(QList<QVariant>());
+        for (const QString &celda : fila)
+            h.filas.last().append(celda);
+    }
     QXmlStreamReader x(delZip(zip, QStringLiteral("xl/worksheets/sheet%1.xml").arg(numero)));
-    bool texto = false;
-    int fila = -1;
     while (!x.atEnd()) {
         x.readNext();
-        if (x.isStartElement() && x.name() == QLatin1String("row")) {
-            h.filas.append(QList<QVariant>());
-            fila = x.attributes().value("r").toInt();
-        } else if (x.isStartElement() && x.name() == QLatin1String("c")) {
-            texto = x.attributes().value("t") == QLatin1String("s");
-            const int estilo = x.attributes().value("s").toInt();
-            if (fila == 1 && estilo < fuentesDeEstilo.size() && negritas.value(fuentesDeEstilo[estilo]))
-                h.cabeceraNegrita = true;
-            const QString ref = x.attributes().value("r").toString();
-            int col = 0;
-            for (QChar c : ref)
-                if (c.isLetter())
-                    col = col * 26 + (c.unicode() - 'A' + 1);
-            while (h.filas.last().size() < col - 1)
-                h.filas.last().append(QVariant());
-        } else if (x.isStartElement() && x.name() == QLatin1String("v")) {
-            const QString v = x.readElementText();
-            h.filas.last().append(texto ? QVariant(compartidas.value(v.toInt())) : QVariant(v.toDouble()));
-        }
+        if (!x.isStartElement() || x.name() != QLatin1String("c"))
+            continue;
+        const int estilo = x.attributes().value("s").toInt();
+        const QString ref = x.attributes().value("r").toString();
+        int col = 0, fila = 0;
+        for (QChar c : ref)
+            if (c.isLetter())
+                col = col * 26 + (c.unicode() - 'A' + 1);
+        fila = ref.mid(ref.indexOf(QRegularExpression("[0-9]"))).toInt();
+        if (fila == 1 && estilo < fuentesDeEstilo.size() && negritas.value(fuentesDeEstilo[estilo]))
+            h.cabeceraNegrita = true;
+        const QStringView tipo = x.attributes().value("t");
+        if ((tipo.isEmpty() || tipo == QLatin1String("n")) && fila - 1 < h.filas.size()
+            && col - 1 < h.filas[fila - 1].size())
+            h.filas[fila - 1][col - 1] = h.filas[fila - 1][col - 1].toString().toDouble();
     }
     return h;
 }
@@ -212,7 +221,8 @@ private slots:
             const QAbstractItemModel *m = equipo.tabla(int(i))->model();
             QCOMPARE(m->rowCount(), int(e.atletas.size()));
             if (!e.atletas.empty())
-                QCOMPARE(m->index(0, m->columnCount() - 1).data().toString(), e.atletas.front().resultados.gradoGeneral);
+                QCOMPARE(m->index(0, m->columnCount() - 1).data().toString(),
+                         e.atletas.front().resultados.gradoGeneral);
         }
         QVERIFY(comparados > 100);
     }
@@ -243,8 +253,6 @@ private slots:
 
     void hojaDeCalculoYCsv()
     {
-        if (QStandardPaths::findExecutable("unzip").isEmpty())
-            QSKIP("sin unzip (paquete unzip) no se lee la hoja de cálculo");
         QRandomGenerator azar(7);
         QTemporaryDir dir;
         for (std::size_t i = 0; i < DefArchivos.size(); ++i)
@@ -607,8 +615,9 @@ private slots:
         QStringList visibles, ocultas;
         for (int c = 0; c < m->columnCount(); ++c)
             (t->isColumnHidden(c) ? ocultas : visibles) << m->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(ocultas, (QStringList{"% resist. antes", "% veloc. antes", "% fuerza antes", "% prom. antes",
-                                       "Nivel general antes"}));
+        QCOMPARE(ocultas,
+                 (QStringList{"% resist. antes", "% veloc. antes", "% fuerza antes", "% prom. antes",
+                              "Nivel general antes"}));
         QVERIFY(visibles.contains("Cambio % resist.") && visibles.contains(ColumnaEvolucion));
         auto *fija = t->findChild<QTableView *>("columnasFijas");
         QVERIFY(fija && fija->isVisible());

@@ -117,7 +117,8 @@ private slots:
         // every cell of a column of numbers that shows a number carries it
         for (std::size_t f = 0; f < t.filas.size(); ++f)
             for (int col = 0; col < t.columnas.size(); ++col)
-                if ((t.tipos[std::size_t(col)] == TipoColumna::Numero || t.tipos[std::size_t(col)] == TipoColumna::Cambio)
+                if ((t.tipos[std::size_t(col)] == TipoColumna::Numero
+                     || t.tipos[std::size_t(col)] == TipoColumna::Cambio)
                     && comoNumero(t.filas[f][col]))
                     QCOMPARE(*t.numeros[f][std::size_t(col)], *comoNumero(t.filas[f][col]));
     }
@@ -138,9 +139,10 @@ private slots:
         QVERIFY(QDir().mkpath(guardada));
         const QString archivo = QDir(guardada).filePath("nivel2.dat");
         const QByteArray nombre = QFile::encodeName(archivo);
-        QVERIFY(ponerArchivoMalo(archivo, que == "carpeta" ? ArchivoMalo::Carpeta
-                                              : que == "fifo"    ? ArchivoMalo::Fifo
-                                                                 : ArchivoMalo::Cero));
+        QVERIFY(ponerArchivoMalo(archivo,
+                                 que == "carpeta"    ? ArchivoMalo::Carpeta
+                                     : que == "fifo" ? ArchivoMalo::Fifo
+                                                     : ArchivoMalo::Cero));
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), registro("Ana", "1.3")));
         const Equipo ahora = leerEquipo(dir.path(), DefArchivos[1]);
         const Comparacion c = compararConGuardada(dir.path(), "2026-09-15", ahora);

@@ -30,8 +30,9 @@ private slots:
         QStringList leidos;
         for (const AtletaImportado &a : lista.valor().atletas)
             leidos << a.nombre + QLatin1Char('|') + a.edad;
-        QCOMPARE(leidos, (QStringList{QStringLiteral("Ana García Núñez|10"), QStringLiteral("José|12"),
-                                      QStringLiteral("Ñoño Pérez|9")}));
+        QCOMPARE(leidos,
+                 (QStringList{QStringLiteral("Ana García Núñez|10"), QStringLiteral("José|12"),
+                              QStringLiteral("Ñoño Pérez|9")}));
         QCOMPARE(lista.valor().omitidas, QStringList());
     }
 
@@ -40,12 +41,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("razon");
-        QTest::newRow("hoja antigua .xls (OLE)") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, '\0')
-                                                 << "guárdelo como .xlsx, .ods o CSV";
+        QTest::newRow("hoja antigua .xls (OLE)") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)
+                + QByteArray(600, '\0') << "guárdelo como .xlsx, .ods o CSV";
         QTest::newRow("PDF") << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n") + QByteArray(200, 'x')
                              << "guárdelo como .xlsx, .ods o CSV";
-        QTest::newRow("zip que no es hoja") << QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0')
-                                            << "";
+        QTest::newRow("zip que no es hoja") << QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0') << "";
     }
     void rechazos()
     {

@@ -47,10 +47,12 @@ private slots:
             nivel << defCampo(c).nombre;
         for (const Campo c : camposDe(DefArchivos[ArchivoFundamentos]))
             fundamentos << defCampo(c).nombre;
-        QCOMPARE(nivel, (QStringList{"Nombre", "Edad", "Resistencia", "Velocidad", "Lagartijas", "Abdominales",
-                                     "Sentadillas"}));
-        QCOMPARE(fundamentos, (QStringList{"Nombre", "Edad", "CondInterna", "CondExterna", "RePecho", "ReMuslo", "RePie",
-                                           "TiroInterna", "TiroExterna", "TiroFrontal"}));
+        QCOMPARE(
+            nivel,
+            (QStringList{"Nombre", "Edad", "Resistencia", "Velocidad", "Lagartijas", "Abdominales", "Sentadillas"}));
+        QCOMPARE(fundamentos,
+                 (QStringList{"Nombre", "Edad", "CondInterna", "CondExterna", "RePecho", "ReMuslo", "RePie",
+                              "TiroInterna", "TiroExterna", "TiroFrontal"}));
     }
 
     void otrosCamposIntactos()

@@ -130,9 +130,10 @@ private slots:
                 const int nivel = qobject_cast<PantallaNivel *>(pantalla)->nivel();
                 esperado = Calificar_Nivel(nivel, {textos[2], textos[3], textos[4], textos[5], textos[6]}, {});
             }
-            QCOMPARE(P::resultados(pantalla),
-                     (QStringList{esperado.porcentaje[0], esperado.porcentaje[1], esperado.porcentaje[2], esperado.promedio,
-                                  esperado.grado[0], esperado.grado[1], esperado.grado[2], esperado.gradoGeneral}));
+            QCOMPARE(
+                P::resultados(pantalla),
+                (QStringList{esperado.porcentaje[0], esperado.porcentaje[1], esperado.porcentaje[2], esperado.promedio,
+                             esperado.grado[0], esperado.grado[1], esperado.grado[2], esperado.gradoGeneral}));
         }
     }
 

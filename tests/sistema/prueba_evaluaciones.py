@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Saved evaluations, a new evaluation and a roster import, as real processes.
 
-korva4-equipo's two writing actions and its saves are cut with SIGKILL at random moments,
+korva4-equipo's writing actions (the new evaluation, the import) and its saves are cut with SIGKILL at random moments,
 hundreds of times: every record file must then be either the old one or the new one, byte for
 byte, and every saved evaluation under its final name whole. With the evaluation program
 running in the folder, both writing actions refuse and change nothing. A roster pasted from a

@@ -182,8 +182,7 @@ void RejillaDePrueba::mostrarFila(int fila, const QString &texto)
 {
     const std::size_t f = std::size_t(fila);
     const LecturaDeValor lectura = leerValor(m_toma.prueba(), texto);
-    m_tabla->item(fila, ColResultado)
-        ->setText(lectura.valida ? m_toma.resultadoCon(f, texto).enTexto() : QString());
+    m_tabla->item(fila, ColResultado)->setText(lectura.valida ? m_toma.resultadoCon(f, texto).enTexto() : QString());
     const QStringList avisos = lectura.valida && lectura.numero ? m_toma.avisos(f, *lectura.numero) : QStringList();
     QTableWidgetItem *celda = m_tabla->item(fila, ColValor);
     celda->setBackground(avisos.isEmpty() ? QBrush() : QBrush(Ambar));

@@ -224,8 +224,8 @@ void pintarInformeDeFamilia(QPainter &p, const QSizeF &pagina, const DatosFamili
         + 2;
     if (antes)
         y += parrafo(p, margen, y, ancho,
-                     cambioEnPalabras(t, antes->porcentajes[3], a.porcentajes[3], antes->resultados.gradoGeneral), letra(13),
-                     QColor(70, 70, 70));
+                     cambioEnPalabras(t, antes->porcentajes[3], a.porcentajes[3], antes->resultados.gradoGeneral),
+                     letra(13), QColor(70, 70, 70));
     y += 16;
 
     // What to work on next.

@@ -25,8 +25,8 @@ class PaginaEquipo;
 
 // The team report's window: the menus, one tab per record file of the folder (each a
 // PaginaEquipo, built and read when first looked at) and the status line. It reads the
-// record files freely; it changes them only in its writing actions ("Nueva evaluación",
-// "Importar atletas"), each through the core's one writer.
+// record files freely; it changes them only in its writing actions ("Nueva evaluación", the
+// imports, the station's values), each through the core's one writer.
 class VentanaEquipo : public QMainWindow
 {
     Q_OBJECT

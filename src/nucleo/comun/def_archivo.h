@@ -28,7 +28,7 @@ inline constexpr std::array<DefArchivo, 5> DefArchivos{{
 }};
 inline constexpr int ArchivoFundamentos = 4;
 
-// The level tab (0 to 3) whose ages hold the age given; -1 for an age of no level.
+// The level file (0 to 3) whose ages hold the age given; -1 for an age of no level.
 constexpr int archivoPorEdad(int edad)
 {
     for (int i = 0; i < int(DefArchivos.size()); ++i)

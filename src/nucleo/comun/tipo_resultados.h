@@ -21,12 +21,16 @@ struct TipoResultados {
     QString &operator[](int i) { return const_cast<QString &>(std::as_const(*this)[i]); }
     const QString &operator[](int i) const
     {
-        return i < 3 ? porcentaje[std::size_t(i)] : i == 3 ? promedio : i < 7 ? grado[std::size_t(i - 4)] : gradoGeneral;
+        return i < 3 ? porcentaje[std::size_t(i)]
+            : i == 3 ? promedio
+            : i < 7  ? grado[std::size_t(i - 4)]
+                     : gradoGeneral;
     }
 
     bool operator==(const TipoResultados &o) const
     {
-        return porcentaje == o.porcentaje && promedio == o.promedio && grado == o.grado && gradoGeneral == o.gradoGeneral;
+        return porcentaje == o.porcentaje && promedio == o.promedio && grado == o.grado
+            && gradoGeneral == o.gradoGeneral;
     }
     bool operator!=(const TipoResultados &o) const { return !(*this == o); }
 };

@@ -20,7 +20,7 @@ QString titulo(int archivo)
     return QString::fromUtf8(DefArchivos[std::size_t(archivo)].titulo);
 }
 
-// The tabs a row goes to: its own (given, or by its age), and the fundamentals.
+// The record files a row goes to: its own (given, or by its age), and the fundamentals.
 std::vector<int> archivosDe(const PlanDeImportacion::Fila &f, int i, const DestinoDeImportacion &d)
 {
     if (d.archivo >= 0)

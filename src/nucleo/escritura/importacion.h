@@ -14,8 +14,8 @@
 namespace korva {
 
 // Where a roster goes: into one record file (0 to 4), or, with -1, the whole squad
-// into the level tabs by age, and every athlete into the fundamentals too when asked. The
-// coach may give a level to a row that has none (asignadas: row -> tab), or leave rows out.
+// into the level files by age, and every athlete into the fundamentals too when asked. The
+// coach may give a level to a row that has none (asignadas: row -> record file), or leave rows out.
 struct DestinoDeImportacion {
     int archivo = -1;
     bool conFundamentos = true;
@@ -25,7 +25,7 @@ struct DestinoDeImportacion {
 
 // What an import would do, shown before anything is written.
 struct PlanDeImportacion {
-    // One place a name takes: a tab, the record (0 when it does not fit), or already there.
+    // One place a name takes: a record file, the record (0 when it does not fit), or already there.
     struct Lugar {
         int archivo = -1;
         int registro = 0;
@@ -35,11 +35,11 @@ struct PlanDeImportacion {
         AtletaImportado atleta;
         QString guardado;          // the name as the record will hold it (composed, Windows-1252, 30 characters)
         bool cortado = false;      // stored otherwise than given
-        int nivelPorEdad = -1;     // the level tab of the age (-1: none, or no age)
+        int nivelPorEdad = -1;     // the level file of the age (-1: none, or no age)
         bool sinNivel = false;     // whole squad: no level for this age, and none given: left out
-        bool fueraDeEdad = false;  // one tab: the age is outside that tab's range
+        bool fueraDeEdad = false;  // one record file: the age is outside its range
         bool quitada = false;      // left out by the coach
-        QStringList enOtras;       // the other tabs that already hold this name
+        QStringList enOtras;       // the other record files that already hold this name
         std::vector<Lugar> lugares;
         // The row's note, in words, for the preview and the command line.
         QString nota() const;
@@ -49,7 +49,7 @@ struct PlanDeImportacion {
     std::array<int, DefArchivos.size()> aImportar{};  // names new to each file
     bool cabe() const;
     int nuevos() const;
-    // For each tab where the new names do not fit, how many there are and how many fit.
+    // For each record file where the new names do not fit, how many there are and how many fit.
     QStringList queNoCabe() const;
 };
 
@@ -62,12 +62,12 @@ PlanDeImportacion planDeImportacion(const std::array<QByteArray, DefArchivos.siz
 ResultadoDe<PlanDeImportacion> planearImportacion(const QString &carpeta, const std::vector<AtletaImportado> &lista,
                                                   const DestinoDeImportacion &destino);
 
-// The import as planned, through the one writer, all the tabs together: each new name takes
-// the next empty slot of its tab with its age, its tests blank; nothing is written when the
+// The import as planned, through the one writer, all the record files together: each new name takes
+// the next empty slot of its record file with its age, its tests blank; nothing is written when the
 // names do not all fit. Carries how many records were filled.
 ResultadoDe<int> importarAtletas(const QString &carpeta, const std::vector<AtletaImportado> &lista,
                                  const DestinoDeImportacion &destino);
-// The same into one tab.
+// The same into one record file.
 ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archivo,
                                  const std::vector<AtletaImportado> &lista);
 

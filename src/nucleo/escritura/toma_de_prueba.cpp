@@ -156,8 +156,8 @@ ResultadoDe<int> TomaDePrueba::guardar(const std::map<int, QString> &valores) co
 QString TomaDePrueba::rutaDeRecuperacion() const
 {
     const QString archivoBase = QFileInfo(QString::fromLatin1(archivo().archivo)).completeBaseName();
-    return QDir(m_carpeta).filePath(
-        QStringLiteral(".valores-sin-guardar-%1-%2.txt").arg(archivoBase, QString::fromLatin1(defCampo(prueba().campo).nombre)));
+    return QDir(m_carpeta).filePath(QStringLiteral(".valores-sin-guardar-%1-%2.txt")
+                                        .arg(archivoBase, QString::fromLatin1(defCampo(prueba().campo).nombre)));
 }
 
 ::korva::Resultado TomaDePrueba::guardarRecuperacion(const std::map<int, QString> &valores) const

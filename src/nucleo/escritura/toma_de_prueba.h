@@ -14,7 +14,7 @@
 
 namespace korva {
 
-// One test taken for a whole tab at a station: the tab's athletes in record order, each
+// One test taken for a whole record file at a station: the record file's athletes in record order, each
 // with the test's value now and in the latest saved evaluation, the results a value gives
 // as "Procesar Datos" would on the athlete's screen, and the values written back through the
 // one writer, that field alone.
@@ -38,7 +38,7 @@ public:
         QString enTexto() const;
     };
 
-    // The tab (0 to 4) and its test (by pruebasDe() order) in the folder; with the latest
+    // The record file (0 to 4) and its test (by pruebasDe() order) in the folder; with the latest
     // saved evaluation, for "Antes". A record file that cannot be read says why.
     static ResultadoDe<TomaDePrueba> abrir(const QString &carpeta, int archivo, int prueba);
 
@@ -61,14 +61,14 @@ public:
     ResultadoDe<int> guardar(const std::map<int, QString> &valores) const;
 
     // The values typed and not saved, kept beside the record files after every value, for a
-    // crash or a power cut; offered back the next time the same tab and test are opened.
+    // crash or a power cut; offered back the next time the same record file and test are opened.
     QString rutaDeRecuperacion() const;
     ::korva::Resultado guardarRecuperacion(const std::map<int, QString> &valores) const;
     std::map<int, QString> leerRecuperacion(QDateTime *cuando = nullptr) const;
     void quitarRecuperacion() const;
 
     // A list of names and values (rows of two columns, a header row allowed) as values of
-    // this tab's athletes, matched by name as the comparison matches them. An unknown name,
+    // this record file's athletes, matched by name as the comparison matches them. An unknown name,
     // a value that does not read, or an athlete whose name two records share refuses the
     // whole list, with every reason.
     ResultadoDe<std::map<int, QString>> valoresDeFilas(const std::vector<QStringList> &filas,

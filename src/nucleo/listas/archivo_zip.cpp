@@ -24,8 +24,8 @@ ArchivoZip::ArchivoZip(const QByteArray &bytes) : m_memoria{bytes, 0}
     funciones.zseek64_file = [](voidpf, voidpf flujo, ZPOS64_T desde, int origen) -> long {
         auto *m = static_cast<Memoria *>(flujo);
         const qint64 base = origen == ZLIB_FILEFUNC_SEEK_SET ? 0
-            : origen == ZLIB_FILEFUNC_SEEK_CUR              ? m->posicion
-                                                            : m->bytes.size();
+            : origen == ZLIB_FILEFUNC_SEEK_CUR               ? m->posicion
+                                                             : m->bytes.size();
         const qint64 nueva = base + qint64(desde);
         if (nueva < 0 || nueva > m->bytes.size())
             return -1;

@@ -48,8 +48,7 @@ QString LectorXml::textoDelElemento()
 void LectorXml::saltarElemento()
 {
     const int hasta = m_profundidad - 1;
-    while (m_profundidad > hasta && siguiente()) {
-    }
+    while (m_profundidad > hasta && siguiente()) {}
 }
 
 QString sinEscapesXlsx(const QString &texto)

@@ -223,8 +223,8 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
                 bool ok = false;
                 const qint64 indice = v.trimmed().toLongLong(&ok);
                 if (!ok || indice < 0 || indice >= textos.size())
-                    return R::falla(QStringLiteral("%1 (una celda nombra el texto %2, que no está)")
-                                        .arg(Danado, v.left(30)));
+                    return R::falla(
+                        QStringLiteral("%1 (una celda nombra el texto %2, que no está)").arg(Danado, v.left(30)));
                 texto = textos[qsizetype(indice)];
             } else if (tipo.isEmpty() || tipo == QLatin1String("n")) {
                 bool ok = false;
@@ -321,7 +321,8 @@ ResultadoDe<LibroDeCalculo> leerOds(ArchivoZip &zip, const QString &pedida)
             continue;
         } else if (x.isStartElement() && x.name() == QLatin1String("table-row")) {
             fila.clear();
-            repetirFila = qMax<qint64>(1, x.attributes().value(QLatin1String("table:number-rows-repeated")).toLongLong());
+            repetirFila =
+                qMax<qint64>(1, x.attributes().value(QLatin1String("table:number-rows-repeated")).toLongLong());
         } else if (x.isEndElement() && x.name() == QLatin1String("table-row")) {
             // the empty cells after the last text are no columns; a row repeated many times
             // is a run of empty rows at the sheet's end
@@ -335,8 +336,8 @@ ResultadoDe<LibroDeCalculo> leerOds(ArchivoZip &zip, const QString &pedida)
         } else if (x.isStartElement()
                    && (x.name() == QLatin1String("table-cell") || x.name() == QLatin1String("covered-table-cell"))) {
             const QXmlStreamAttributes a = x.attributes();
-            const int repetir = int(
-                qBound<qint64>(1, a.value(QLatin1String("table:number-columns-repeated")).toLongLong(), qint64(MaximoDeColumnas)));
+            const int repetir = int(qBound<qint64>(
+                1, a.value(QLatin1String("table:number-columns-repeated")).toLongLong(), qint64(MaximoDeColumnas)));
             const QStringView tipo = a.value(QLatin1String("office:value-type"));
             QString texto;
             if (tipo == QLatin1String("float") || tipo == QLatin1String("percentage")) {

@@ -14,8 +14,8 @@ const MapaCampos &mapaNivel()
 const MapaCampos &mapaFundamentos()
 {
     static const MapaCampos mapa{
-        Campo::Nombre,  Campo::Edad,   Campo::CondInterna, Campo::CondExterna, Campo::RePecho,
-        Campo::ReMuslo, Campo::RePie,  Campo::TiroInterna, Campo::TiroExterna, Campo::TiroFrontal,
+        Campo::Nombre,  Campo::Edad,  Campo::CondInterna, Campo::CondExterna, Campo::RePecho,
+        Campo::ReMuslo, Campo::RePie, Campo::TiroInterna, Campo::TiroExterna, Campo::TiroFrontal,
     };
     return mapa;
 }

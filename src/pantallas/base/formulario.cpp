@@ -1,6 +1,5 @@
 #include "pantallas/base/formulario.h"
 
-
 #include "pantallas/base/icono_documento.h"
 
 #include <QAbstractButton>

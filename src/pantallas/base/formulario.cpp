@@ -158,7 +158,7 @@ void alPulsar(const Controles &controles, const char *nombre, std::function<void
 namespace {
 DefControl fila(Tipo tipo, const char *nombre, const QString &texto, const QRect &geo, const Fuente &letra)
 {
-    DefControl d{tipo, nombre, texto, geo, letra};
+    DefControl d{tipo, nombre, texto, geo, letra, {}, {}, nullptr, {}, {}};
     return d;
 }
 }  // namespace

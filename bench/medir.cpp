@@ -1,6 +1,8 @@
 // Timings of KORVA 4: start-up to the first painted window and peak memory, each next to a
 // bare Qt Widgets window started the same way, and the median time of each action.
-// Run from the build folder: bench/korva4_bench
+// Run from the build folder: bench/korva4_bench. With --corto each action runs once or twice
+// and only its result is checked (a test runs it so: a benchmark that no longer runs, or
+// whose actions no longer do what they time, fails there); nothing is timed.
 #include "pantallas/evaluacion/pantalla_evaluacion.h"
 #include "programa/programa.h"
 #include "equipo/exportaciones/exportar.h"
@@ -13,11 +15,15 @@
 #include "nucleo/informe/tabla_equipo.h"
 #include "equipo/tabla/ventana_equipo.h"
 #include "apoyo/escritorio_falso.h"
+#include "apoyo/registros_ayuda.h"
+#include "nucleo/calificacion/calificar_registro.h"
+#include "nucleo/listas/libro_de_calculo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -66,8 +72,21 @@ Arranque arrancar(const QString &programa, const QString &carpeta)
     return a;
 }
 
+bool corto = false;
+int comprobadas = 0;
+
+// A result the benchmark relies on: when it is not so, the figures would time something else.
+void comprobar(bool cierto, const char *que)
+{
+    if (!cierto)
+        qFatal("el banco no mide lo que dice: %s", que);
+    ++comprobadas;
+}
+
 std::vector<double> veces(int n, const std::function<void()> &accion)
 {
+    if (corto)
+        n = qMin(n, 2);
     std::vector<double> t;
     QElapsedTimer reloj;
     for (int i = 0; i < n; ++i) {
@@ -89,13 +108,14 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    corto = QCoreApplication::arguments().contains(QStringLiteral("--corto"));
     const QString aqui = QCoreApplication::applicationDirPath();
     QTemporaryDir carpeta;
 
     // Start-up, alternating the two programs so that both see the same machine.
     std::vector<double> korva, vacia, texto;
     std::vector<double> memKorva, memVacia, memTexto;
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < (corto ? 1 : 21); ++i) {
         QFile::remove(carpeta.filePath(QStringLiteral("korva4.lock")));
         const Arranque k = arrancar(aqui + QStringLiteral("/korva4_arranque"), carpeta.path());
         const Arranque v = arrancar(aqui + QStringLiteral("/ventana_vacia"), carpeta.path());
@@ -127,7 +147,7 @@ int main(int argc, char *argv[])
     programa.iniciar();
     std::vector<double> crear;
     PantallaEvaluacion *n2 = nullptr;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < (corto ? 1 : 20); ++i) {
         if (n2) {
             n2->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -137,11 +157,21 @@ int main(int argc, char *argv[])
         n2 = qobject_cast<PantallaEvaluacion *>(programa.pantallas().mostrar(IdPantalla::NIVEL2));
         crear.push_back(reloj.nsecsElapsed() / 1e6);
     }
+    comprobar(n2 && n2->libro().TablaReg()[1].campo(Campo::Nombre).startsWith(QStringLiteral("ATLETA 1 ")),
+              "la pantalla NIVEL 2 con el archivo de 30 registros");
+    const QByteArray nivel2 = leerArchivo(carpeta.filePath(QStringLiteral("nivel2.dat")));
     const auto procesar = veces(501, [&] { pulsar(n2, "Command3"); });
+    comprobar(n2->resultados() == calificarRegistro(DefArchivos[1], n2->textosDeCampos()),
+              "«Procesar Datos» da los resultados de la calificación");
+    comprobar(!n2->resultados().gradoGeneral.isEmpty(), "«Procesar Datos» da un nivel general");
     int paso = 0;
     const auto siguiente = veces(501, [&] { pulsar(n2, ++paso % 58 < 29 ? "cmdRegSiguiente" : "cmdRegAnterior"); });
+    comprobar(n2->libro().IndiceReg == (corto ? 3 : 2), "«Registro Siguiente» pasa de registro");
     const auto guardar = veces(101, [&] { pulsar(n2, "cmdGuardarReg"); });
+    comprobar(leerArchivo(carpeta.filePath(QStringLiteral("nivel2.dat"))) == nivel2,
+              "«Guardar Registro» sin cambios deja el archivo igual");
     const auto carga = veces(301, [&] { n2->cargar(); });
+    comprobar(n2->libro().leido(), "la carga lee el archivo");
     // The printed page built, up to handing it to the printer: the sheet recorded and laid
     // out on an A4 page of a PDF job.
     QTemporaryDir trabajos;
@@ -152,6 +182,7 @@ int main(int argc, char *argv[])
         pdf.setOutputFileName(trabajos.filePath(QStringLiteral("hoja.pdf")));
         pintarHoja(pdf, n2->hojaImpresa());
     });
+    comprobar(QFileInfo(trabajos.filePath(QStringLiteral("hoja.pdf"))).size() > 1000, "la hoja impresa en PDF");
 
     // The team report over five full files (150 athletes): its start next to the evaluation
     // program's, all five tabs read, scored and shown again, and the five sheets written.
@@ -159,7 +190,7 @@ int main(int argc, char *argv[])
     for (const char *nombre : {"nivel1.dat", "nivel2.dat", "nivel3.dat", "nivel4.dat", "fundamentos.dat"})
         QFile::copy(carpeta.filePath(QStringLiteral("nivel2.dat")), equipoDir.filePath(QString::fromLatin1(nombre)));
     std::vector<double> equipoInicio, evaluacionInicio;
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < (corto ? 1 : 21); ++i) {
         QFile::remove(equipoDir.filePath(QStringLiteral("korva4.lock")));
         evaluacionInicio.push_back(arrancar(aqui + QStringLiteral("/korva4_arranque"), equipoDir.path()).ms);
         equipoInicio.push_back(arrancar(aqui + QStringLiteral("/korva4_equipo_arranque"), equipoDir.path()).ms);
@@ -179,15 +210,23 @@ int main(int argc, char *argv[])
         for (int t = 0; t < 5; ++t)
             informe.equipo(t);
     });
+    for (int t = 0; t < 5; ++t)
+        comprobar(informe.equipo(t).atletas.size() == 30, "cada pestaña con sus 30 atletas");
     const auto xlsx = veces(51, [&] {
         if (!informe.exportarLibro(trabajos.filePath(QStringLiteral("equipo.xlsx")), true))
             qFatal("no se escribió la hoja de cálculo");
     });
+    {
+        const auto leido = leerLibroDeCalculo(leerArchivo(trabajos.filePath(QStringLiteral("equipo.xlsx"))),
+                                              QStringLiteral("NIVEL 3 (12-14 años)"));
+        comprobar(leido && leido.valor().hojas.size() == 6 && leido.valor().filas.size() == 31,
+                  "la hoja de cálculo con el resumen y las cinco pestañas de 30 atletas");
+    }
     // Every athlete's sheet of a full file as one PDF each.
     QTemporaryDir hojasDir;
     const auto hojasPdf = veces(11, [&] {
-        if (!guardarHojasEnPdf(informe.equipo(1), hojasDir.path()))
-            qFatal("no se guardaron las hojas");
+        const ResultadoDe<int> n = guardarHojasEnPdf(informe.equipo(1), hojasDir.path());
+        comprobar(n && n.valor() == 30, "30 hojas en PDF");
     });
 
     // Evaluations kept over time, on five full files.
@@ -220,8 +259,8 @@ int main(int argc, char *argv[])
         treinta.push_back({QStringLiteral("Atleta Importado %1").arg(i), QStringLiteral("10")});
     const auto importar = veces(21, [&] {
         QFile::remove(evaluacionesDir.filePath(QStringLiteral("nivel1.dat")));
-        if (!importarAtletas(evaluacionesDir.path(), DefArchivos[0], treinta))
-            qFatal("no se importaron los atletas");
+        const ResultadoDe<int> n = importarAtletas(evaluacionesDir.path(), DefArchivos[0], treinta);
+        comprobar(n && n.valor() == 30, "30 nombres importados");
     });
 
     // A squad's roster of 200 rows as an .xlsx (the team's own export has the columns
@@ -242,9 +281,9 @@ int main(int argc, char *argv[])
         qFatal("no se escribió la plantilla");
     const auto leerPlantilla = veces(21, [&] {
         const ResultadoDe<ListaDeAtletas> lista = leerArchivoDeLista(rosterXlsx);
-        if (!lista || lista.valor().atletas.size() != 200
-            || !planearImportacion(evaluacionesDir.path(), lista.valor().atletas, DestinoDeImportacion()))
-            qFatal("no se leyó la plantilla");
+        comprobar(lista && lista.valor().atletas.size() == 200
+                      && planearImportacion(evaluacionesDir.path(), lista.valor().atletas, DestinoDeImportacion()),
+                  "la plantilla de 200 filas leída y planeada");
     });
 
     // The station grid on a full level-2 file: opened, a value typed (its result shown), the
@@ -268,6 +307,17 @@ int main(int argc, char *argv[])
         if (!rejilla->guardar())
             qFatal("no se guardó la prueba");
     });
+    {
+        const TipoReg r =
+            TipoReg::desdeBytes(leerArchivo(evaluacionesDir.filePath(QStringLiteral("nivel2.dat"))).left(130));
+        comprobar(sinRelleno(r.campo(Campo::Velocidad))
+                      == QStringLiteral("%1,%2").arg(6 + (vez - 1) % 4).arg((vez - 1) % 10),
+                  "la prueba guardada en su campo");
+    }
+    if (corto) {
+        std::printf("banco corto: %d resultados comprobados\n", comprobadas);
+        return 0;
+    }
 
     const double mk = mediana(korva), mv = mediana(vacia);
     const double rk = mediana(memKorva), rv = mediana(memVacia);

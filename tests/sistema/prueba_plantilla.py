@@ -182,6 +182,86 @@ class PruebaPlantilla(unittest.TestCase):
         self.assertNotEqual(r.returncode, 0)
         self.assertIn("Portada, Sub-12", r.stderr)
 
+    def guardados(self, carpeta):
+        """The (name, age) of every record of each file of a folder."""
+        todos = {}
+        for nombre in ARCHIVOS:
+            ruta = os.path.join(carpeta, nombre)
+            b = b""
+            if os.path.exists(ruta):
+                with open(ruta, "rb") as f:
+                    b = f.read()
+            todos[nombre] = [(b[n:n + 30].rstrip(b" \0").decode("cp1252"), b[n + 30:n + 40].rstrip(b" \0").decode())
+                             for n in range(0, len(b), 130) if b[n:n + 30].strip(b" \0")]
+        return todos
+
+    # Last season's export is a coach's most natural roster: its first sheet is the summary,
+    # the squad is in the level sheets (and again in the fundamentals). With no --hoja every
+    # athlete comes, once; a book of LibreOffice's with a summary before the roster too; a
+    # book with no names at all is refused and writes nothing.
+    def test_libro_con_resumen_delante(self):
+        origen = os.path.join(self.raiz, "origen-" + os.path.basename(self.carpeta))
+        os.mkdir(origen)
+        r = equipo("--carpeta", origen, "--importar", os.path.join(self.raiz, "plantilla.csv"))
+        self.assertEqual(r.returncode, 0, r.stderr)
+        exportado = os.path.join(self.raiz, "exportado.xlsx")
+        r = equipo("--carpeta", origen, "--exportar", exportado)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        esperado = self.guardados(origen)
+        for lang in ("es_ES.UTF-8", "C"):
+            with self.subTest(libro="exportado", lang=lang):
+                nueva = tempfile.mkdtemp(prefix="nueva-", dir=self.raiz)
+                r = equipo("--carpeta", nueva, "--importar", exportado, lang=lang)
+                self.assertEqual(r.returncode, 0, r.stderr)
+                self.assertIn("«NIVEL 2 (10-11 años)»", r.stdout)
+                self.assertNotIn("Resumen", r.stdout)
+                ahora = self.guardados(nueva)
+                for nombre in ARCHIVOS:
+                    self.assertEqual(sorted(ahora[nombre]), sorted(esperado[nombre]), f"{lang}: {nombre}")
+                self.assertEqual(len(ahora["fundamentos.dat"]), 8)
+        try:
+            import openpyxl
+        except ImportError:
+            self.skipTest("sin python3-openpyxl no se escribe el libro")
+        libro = openpyxl.Workbook()
+        resumen = libro.active
+        resumen.title = "Resumen"
+        resumen.append(["Temporada 2026", None])
+        resumen.append([22, 7])
+        hoja = libro.create_sheet("Plantilla")
+        hoja.append(["Nombre", "Edad"])
+        hoja.append(["Ana Peña", 10])
+        hoja.append(["Luis Gil", 13])
+        fuente = os.path.join(self.raiz, "resumen-delante.xlsx")
+        libro.save(fuente)
+        if shutil.which("soffice"):
+            # as LibreOffice Calc saves it, in both of its formats
+            destino = tempfile.mkdtemp(prefix="calc-", dir=self.raiz)
+            soffice(self.perfil, "--convert-to", "ods", "--outdir", destino, fuente, cwd=self.raiz)
+            ods = os.path.join(destino, "resumen-delante.ods")
+            soffice(self.perfil, "--convert-to", "xlsx", "--outdir", os.path.join(destino, "x"), ods, cwd=self.raiz)
+            libros = [ods, os.path.join(destino, "x", "resumen-delante.xlsx")]
+        else:
+            libros = [fuente]
+        for ruta in libros:
+            with self.subTest(libro=os.path.basename(ruta)):
+                nueva = tempfile.mkdtemp(prefix="nueva-", dir=self.raiz)
+                r = equipo("--carpeta", nueva, "--importar", ruta, "--sin-fundamentos")
+                self.assertEqual(r.returncode, 0, r.stderr)
+                ahora = self.guardados(nueva)
+                self.assertEqual(ahora["nivel2.dat"], [("Ana Peña", "10")])
+                self.assertEqual(ahora["nivel3.dat"], [("Luis Gil", "13")])
+        sin = openpyxl.Workbook()
+        sin.active.append([1, 2])
+        sin.active.append([3, 4.5])
+        sin.create_sheet("Datos").append([15.5])
+        ruta = os.path.join(self.raiz, "sin-nombres.xlsx")
+        sin.save(ruta)
+        r = equipo("--carpeta", self.carpeta, "--importar", ruta)
+        self.assertNotEqual(r.returncode, 0)
+        self.assertIn("ninguna hoja del libro tiene una columna de nombres", r.stderr)
+        self.comprobar(self.antes, "sin nombres")
+
     # The faults a coach met with today's files, through the command line: each names what
     # the tab must hold after the import.
     def test_faltas_de_antes(self):

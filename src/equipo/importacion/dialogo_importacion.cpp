@@ -54,12 +54,17 @@ DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, cons
     auto *v = new QVBoxLayout(this);
     auto *arriba = new QHBoxLayout;
     if (m_lista.hojas.size() > 1) {
+        // first, the sheets that name their names' column, together (a book that KORVA
+        // exported holds the squad in several); then each sheet alone
         auto *etiqueta = new QLabel(QStringLiteral("&Hoja del libro:"), this);
         m_hoja = new QComboBox(this);
+        m_hoja->addItem(QStringLiteral("Las hojas con nombres"));
         m_hoja->addItems(m_lista.hojas);
-        m_hoja->setCurrentIndex(m_lista.hoja);
+        m_hoja->setCurrentIndex(0);
         etiqueta->setBuddy(m_hoja);
-        connect(m_hoja, &QComboBox::currentTextChanged, this, &DialogoImportacion::cambiarHoja);
+        connect(m_hoja, &QComboBox::currentIndexChanged, this, [this](int i) {
+            cambiarHoja(i <= 0 ? QString() : m_hoja->itemText(i));
+        });
         arriba->addWidget(etiqueta);
         arriba->addWidget(m_hoja);
     }
@@ -218,15 +223,24 @@ void DialogoImportacion::replanear()
     const int sinNivel = int(std::count_if(m_plan.filas.begin(), m_plan.filas.end(),
                                            [](const auto &f) { return f.sinNivel && !f.quitada; }));
     QString texto;
+    if (m_lista.hojasLeidas.size() > 0 && m_lista.hojas.size() > 1) {
+        QStringList leidas;
+        for (const QString &h : m_lista.hojasLeidas)
+            leidas << QStringLiteral("«%1»").arg(h);
+        texto = (leidas.size() == 1 ? QStringLiteral("Leída la hoja %1.") : QStringLiteral("Leídas las hojas %1."))
+                    .arg(leidas.join(QStringLiteral(", ")))
+                    .toHtmlEscaped()
+            + QStringLiteral("<br>");
+    }
     if (!m_plan.cabe())
-        texto =
+        texto +=
             QStringLiteral("<b>No caben todos: no se importará nada</b> hasta que quite atletas de la lista o libere "
                            "registros.<br>")
             + conMayuscula(m_plan.queNoCabe()).join(QStringLiteral(".<br>")).toHtmlEscaped() + QLatin1Char('.');
     else if (m_plan.nuevos() == 0)
-        texto = QStringLiteral("No hay ningún atleta nuevo que importar.");
+        texto += QStringLiteral("No hay ningún atleta nuevo que importar.");
     else
-        texto = QStringLiteral("Se importarán %1 registros nuevos. %2.")
+        texto += QStringLiteral("Se importarán %1 registros nuevos. %2.")
                     .arg(m_plan.nuevos())
                     .arg(porPestana.join(QStringLiteral("; ")).toHtmlEscaped());
     if (sinNivel > 0)

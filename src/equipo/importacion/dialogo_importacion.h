@@ -17,8 +17,8 @@ namespace korva {
 // What an import will do, before anything is written: each athlete of the list with the name
 // as it will be stored, the age, the tab and the record it takes (and its record in the
 // fundamentals), and a note (already there, shortened, in another tab already, no level for
-// this age). The coach can leave a row out, give a row its level, choose the sheet of a
-// spreadsheet, and, for the whole squad, whether everyone also goes into the fundamentals.
+// this age), and which sheets of a book were read. The coach can leave a row out, give a row
+// its level, choose one sheet of a book instead of every sheet with names, and, for the whole squad, whether everyone also goes into the fundamentals.
 // It offers "Importar" only when every new name fits its tab.
 class DialogoImportacion : public QDialog
 {

@@ -63,7 +63,8 @@ LineaDeOrdenes::LineaDeOrdenes()
                                 "pestaña; sin ella, todo el equipo, cada atleta en el nivel de su edad y también en "
                                 "fundamentos. No se hace si KORVA 4 está abierto en la carpeta."),
                  QStringLiteral("archivo")),
-      m_hoja(QStringLiteral("hoja"), QStringLiteral("Con --importar: la hoja del libro (la primera si no se indica)."),
+      m_hoja(QStringLiteral("hoja"), QStringLiteral("Con --importar: la hoja del libro (si no se indica, todas las que tienen una columna de "
+                                    "nombres, cada atleta una vez)."),
              QStringLiteral("nombre")),
       m_sinFundamentos(QStringLiteral("sin-fundamentos"),
                        QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos.")),
@@ -266,6 +267,12 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
 {
     for (const QString &t : m_lista.omitidas + m_lista.avisos)
         errores << QStringLiteral("korva4-equipo: aviso: %1\n").arg(t);
+    if (m_lista.hojas.size() > 1) {
+        QStringList leidas;
+        for (const QString &h : m_lista.hojasLeidas)
+            leidas << QStringLiteral("«%1»").arg(h);
+        salida << QStringLiteral("Leídas del libro las hojas %1.\n").arg(leidas.join(QStringLiteral(", ")));
+    }
     DestinoDeImportacion destino;
     destino.archivo = m_pestanaPedida;
     destino.conFundamentos = !m_parser.isSet(m_sinFundamentos);

@@ -18,13 +18,16 @@ struct LibroDeCalculo {
     QStringList hojas;               // the sheets' names, in the book's order
     int hoja = 0;                    // the one read
     std::vector<QStringList> filas;  // its rows, empty rows kept as empty lists
+    // With no sheet asked for, every sheet's rows, in the book's order (the first is filas).
+    std::vector<std::vector<QStringList>> filasDeCadaHoja;
 };
 
 // Whether the bytes are a zipped file (an .xlsx, an .ods, or another zip).
 bool esArchivoZip(const QByteArray &bytes);
 
-// The sheet of that name (the first when none is given) of the spreadsheet in the bytes; a
-// file that is neither an .xlsx nor an .ods, or is damaged, says why.
+// The sheet of that name of the spreadsheet in the bytes; with none given, every sheet (the
+// first as filas). A file that is neither an .xlsx nor an .ods, or is damaged, or holds more
+// rows than a roster could ever need, says why.
 ResultadoDe<LibroDeCalculo> leerLibroDeCalculo(const QByteArray &bytes, const QString &hoja = QString());
 
 }  // namespace korva

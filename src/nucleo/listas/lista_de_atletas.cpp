@@ -2,9 +2,11 @@
 
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/listas/libro_de_calculo.h"
+#include "nucleo/registros/clave_de_nombre.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace korva {
 
@@ -111,12 +113,10 @@ QString nombreLimpio(const QString &texto)
     return limpio.simplified();
 }
 
-bool tieneLetraOCifra(const QString &texto)
+// A name has a letter: "0", "2" or "15,5" are no names.
+bool tieneLetra(const QString &texto)
 {
-    for (const QChar c : texto)
-        if (c.isLetterOrNumber())
-            return true;
-    return false;
+    return std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isLetter(); });
 }
 
 bool pareceEdadOFecha(const QString &texto)
@@ -178,6 +178,7 @@ ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &
             colNacimiento = f;
         }
     }
+    lista.conCabecera = conCabecera;
     for (std::size_t i = primera; i < filas.size(); ++i) {
         const QStringList &f = filas[i];
         if (f.isEmpty() || std::all_of(f.begin(), f.end(), [](const QString &t) { return t.trimmed().isEmpty(); }))
@@ -200,10 +201,9 @@ ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &
         if (const auto n = edadDeTexto(edad))
             edad = QString::number(*n);
         a.edad = nombreLimpio(edad);
-        if (!tieneLetraOCifra(a.nombre)) {
-            lista.omitidas << QStringLiteral("fila %1: «%2» no es un nombre (no tiene ninguna letra ni cifra)")
-                                  .arg(a.fila)
-                                  .arg(a.nombre);
+        if (!tieneLetra(a.nombre)) {
+            lista.omitidas << QStringLiteral("fila %1: «%2» no es un nombre (no tiene ninguna letra)")
+                                  .arg(QString::number(a.fila), a.nombre);
             continue;
         }
         lista.atletas.push_back(a);
@@ -248,6 +248,7 @@ ResultadoDe<FilasLeidas> filasDeBytes(const QByteArray &bytes, const QString &ho
         if (!libro)
             return R::falla(QStringLiteral("%1: %2").arg(libro.razon(), GuardeloComo));
         leidas.filas = libro.valor().filas;
+        leidas.filasDeCadaHoja = libro.valor().filasDeCadaHoja;
         leidas.hojas = libro.valor().hojas;
         leidas.hoja = libro.valor().hoja;
         return R::exito(leidas);
@@ -274,18 +275,71 @@ ResultadoDe<FilasLeidas> leerFilasDeArchivo(const QString &ruta, const QString &
     return filas;
 }
 
+namespace {
+
+// The athletes of a book read whole: every sheet whose header names a names' column, each
+// athlete once (by the name key, the first sheet's row kept), or else the first sheet with
+// names in its first column.
+ListaDeAtletas listaDeLibro(const FilasLeidas &l, const QDate &hoy)
+{
+    std::vector<ListaDeAtletas> deCadaHoja;
+    for (const std::vector<QStringList> &filas : l.filasDeCadaHoja)
+        deCadaHoja.push_back(listaDeFilas(filas, hoy));
+    ListaDeAtletas juntas;
+    QSet<QString> vistos;
+    for (std::size_t h = 0; h < deCadaHoja.size(); ++h) {
+        const ListaDeAtletas &una = deCadaHoja[h];
+        if (!una.conCabecera || una.atletas.empty())
+            continue;
+        const QString nombreDeHoja = l.hojas.value(int(h));
+        juntas.conCabecera = true;
+        juntas.hojasLeidas << nombreDeHoja;
+        for (const AtletaImportado &a : una.atletas)
+            if (!vistos.contains(claveDeNombre(a.nombre))) {
+                vistos.insert(claveDeNombre(a.nombre));
+                juntas.atletas.push_back(a);
+            }
+        for (const QString &o : una.omitidas)
+            juntas.omitidas << QStringLiteral("hoja «%1», %2").arg(nombreDeHoja, o);
+    }
+    if (!juntas.atletas.empty())
+        return juntas;
+    for (std::size_t h = 0; h < deCadaHoja.size(); ++h)
+        if (!deCadaHoja[h].atletas.empty()) {
+            ListaDeAtletas una = deCadaHoja[h];
+            una.hojasLeidas = QStringList{l.hojas.value(int(h))};
+            return una;
+        }
+    return deCadaHoja.empty() ? ListaDeAtletas{} : deCadaHoja.front();
+}
+
+}  // namespace
+
 ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja, const QDate &hoy)
 {
     using R = ResultadoDe<ListaDeAtletas>;
     const ResultadoDe<FilasLeidas> leidas = filasDeBytes(bytes, hoja);
     if (!leidas)
         return R::falla(leidas);
+    const FilasLeidas &l = leidas.valor();
     // a text is read as a pasted one is (one column of names with commas stays whole)
-    ListaDeAtletas lista =
-        leidas.valor().esTexto ? leerLista(leidas.valor().texto, hoy) : listaDeFilas(leidas.valor().filas, hoy);
-    lista.hojas = leidas.valor().hojas;
-    lista.hoja = leidas.valor().hoja;
-    lista.avisos = leidas.valor().avisos + lista.avisos;
+    ListaDeAtletas lista = l.esTexto ? leerLista(l.texto, hoy) : listaDeFilas(l.filas, hoy);
+    if (!l.esTexto)
+        lista.hojasLeidas = QStringList{l.hojas.value(l.hoja)};
+    if (!l.esTexto && l.filasDeCadaHoja.size() > 1)
+        lista = listaDeLibro(l, hoy);
+    lista.hojas = l.hojas;
+    lista.hoja = l.hoja;
+    lista.avisos = l.avisos + lista.avisos;
+    if (lista.atletas.empty()) {
+        if (l.esTexto)
+            return R::falla(QStringLiteral("no hay ningún nombre en la lista"));
+        if (!hoja.isEmpty() || l.hojas.size() == 1)
+            return R::falla(
+                QStringLiteral("la hoja «%1» no tiene una columna de nombres").arg(l.hojas.value(l.hoja)));
+        return R::falla(QStringLiteral("ninguna hoja del libro tiene una columna de nombres (las hojas son: %1)")
+                            .arg(l.hojas.join(QStringLiteral(", "))));
+    }
     return R::exito(lista);
 }
 

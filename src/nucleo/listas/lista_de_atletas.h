@@ -29,6 +29,8 @@ struct ListaDeAtletas {
     QStringList avisos;
     QStringList hojas;
     int hoja = 0;
+    QStringList hojasLeidas;   // the sheets the athletes came from
+    bool conCabecera = false;  // a header row named the names' column
 };
 
 // The most a roster file may measure: a squad's list is a few kilobytes.
@@ -40,6 +42,7 @@ struct FilasLeidas {
     std::vector<QStringList> filas;
     QStringList hojas;
     int hoja = 0;
+    std::vector<std::vector<QStringList>> filasDeCadaHoja;  // a book read with no sheet named
     QStringList avisos;
     bool esTexto = false;
     QString texto;
@@ -56,8 +59,11 @@ ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &
 
 // A pasted text or a text file's content.
 ListaDeAtletas leerLista(const QString &texto, const QDate &hoy = QDate::currentDate());
-// A roster file's bytes: an .xlsx or an .ods (the sheet of that name, the first by default),
-// or text; anything else (an old .xls, a PDF, a picture) is refused with what to do.
+// A roster file's bytes: an .xlsx or an .ods, or text; anything else (an old .xls, a PDF, a
+// picture) is refused with what to do. Of a book, the sheet of that name; with none named,
+// the sheets that name a names' column ("Nombre"…), each athlete once (a book that KORVA
+// exported holds the squad in several), or else the first sheet with names in its first
+// column. A file in which no athlete is found is refused, with why.
 ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QString &hoja = QString(),
                                              const QDate &hoy = QDate::currentDate());
 // A roster file, read without waiting and within its bound; a failure names the file.

@@ -77,6 +77,8 @@ public:
     QString cargar() override;
     LibroRegistros &libro() { return m_libro; }
     TipoResultados resultados() const;
+    // The boxes' texts in the order of the field map, as the scoring takes them.
+    QStringList textosDeCampos() const;
 
     // The sheet as "IMPRIMIR" prints it: white, without the buttons and the record number,
     // recorded as drawing commands.
@@ -92,8 +94,6 @@ public:
 protected:
     // The scoring of this screen over the test boxes, from the captions given.
     virtual TipoResultados calificar(const TipoResultados &actuales) const = 0;
-    // The boxes' texts in the order of the field map, as the scoring takes them.
-    QStringList textosDeCampos() const;
 
     bool puedeTerminar() override { return confirmarCambios(); }
 

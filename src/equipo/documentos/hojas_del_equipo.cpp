@@ -35,12 +35,14 @@ QString nombreDeHoja(const Equipo &equipo, const Atleta &atleta)
     QString nombre = comoNombreDeArchivo(atleta.datos.value(0));
     if (nombre.trimmed().isEmpty())
         nombre = QStringLiteral("sin nombre");
-    return QStringLiteral("%1 - %2 - %3.pdf").arg(equipoCorto).arg(atleta.numero, 2, 10, QLatin1Char('0')).arg(nombre);
+    return QStringLiteral("%1 - %2 - %3.pdf")
+        .arg(equipoCorto, QStringLiteral("%1").arg(atleta.numero, 2, 10, QLatin1Char('0')), nombre);
 }
 
 QString sinResultados(const Atleta &atleta)
 {
-    return QStringLiteral("%1 (registro %2): sin resultados").arg(atleta.datos.value(0)).arg(atleta.numero);
+    return QStringLiteral("%1 (registro %2): sin resultados")
+        .arg(atleta.datos.value(0), QString::number(atleta.numero));
 }
 
 ResultadoDe<int> guardarUnPdfPorAtleta(const Equipo &equipo, const QString &carpeta, QStringList *omitidos,

@@ -158,7 +158,7 @@ int RejillaDePrueba::tomarUnaPrueba(const QString &carpeta, int pestana, QWidget
                              QStringLiteral("No se puede tomar la prueba.\nMotivo: %1").arg(toma.razon()));
         return -1;
     }
-    const ::korva::Resultado libre = carpetaLibre(carpeta);
+    const ::korva::Resultado libre = carpetaLibre(carpeta, 0);
     RejillaDePrueba rejilla(toma.valor(), libre ? QString() : libre.razon(), padre);
     QTimer::singleShot(0, &rejilla, [&rejilla] { rejilla.ofrecerRecuperacion(); });
     rejilla.exec();
@@ -193,8 +193,8 @@ bool RejillaDePrueba::tomar(int fila, const QString &texto)
 {
     if (m_soloLectura || fila < 0 || fila >= m_tabla->rowCount())
         return false;
-    const QString valor = valorComoSeGuarda(texto);
-    const LecturaDeValor lectura = leerValor(m_toma.prueba(), valor);
+    const LecturaDeValor lectura = valorParaGuardar(m_toma.prueba(), texto);
+    const QString valor = lectura.texto;
     const QString &nombre = m_toma.filas()[std::size_t(fila)].nombre;
     if (!lectura.valida) {
         decir(QStringLiteral("%1: no se tomó. %2").arg(nombre, lectura.razon), Rojo);
@@ -263,7 +263,8 @@ ResultadoDe<int> RejillaDePrueba::guardar()
     m_toma.quitarRecuperacion();
     m_deshacer->setClean();
     m_guardar->setEnabled(false);
-    decir(QStringLiteral("Guardados %1 valores de «%2».").arg(r.valor()).arg(QString::fromUtf8(m_toma.prueba().titulo)),
+    decir(QStringLiteral("Guardados %1 valores de «%2».")
+              .arg(QString::number(r.valor()), QString::fromUtf8(m_toma.prueba().titulo)),
           Gris);
     return r;
 }
@@ -278,8 +279,7 @@ bool RejillaDePrueba::ofrecerRecuperacion()
         QMessageBox::Question, QStringLiteral("KORVA 4"),
         QStringLiteral("Hay %1 valores de «%2» escritos el %3 que no se guardaron (el programa se "
                        "cerró antes).\n\n¿Recuperarlos?")
-            .arg(guardados.size())
-            .arg(QString::fromUtf8(m_toma.prueba().titulo),
+            .arg(QString::number(guardados.size()), QString::fromUtf8(m_toma.prueba().titulo),
                  QLocale(QLocale::Spanish).toString(cuando, QStringLiteral("d 'de' MMMM 'a las' HH:mm"))),
         QMessageBox::NoButton, this);
     QPushButton *recuperar = pregunta.addButton(QStringLiteral("Recuperar"), QMessageBox::AcceptRole);
@@ -308,25 +308,23 @@ bool RejillaDePrueba::pegar(const QString &texto)
         return false;
     if (desde + lineas.size() > m_tabla->rowCount()) {
         decir(QStringLiteral("No se pegó: son %1 valores y desde esta fila sólo hay %2 atletas.")
-                  .arg(lineas.size())
-                  .arg(m_tabla->rowCount() - desde),
+                  .arg(QString::number(lineas.size()), QString::number(m_tabla->rowCount() - desde)),
               Rojo);
         return false;
     }
     auto *todos = new QUndoCommand(QStringLiteral("Pegar"));
     for (int i = 0; i < lineas.size(); ++i) {
-        const QString valor = valorComoSeGuarda(lineas[i].section(QLatin1Char('\t'), 0, 0));
-        if (const LecturaDeValor l = leerValor(m_toma.prueba(), valor); !l.valida) {
+        const LecturaDeValor l = valorParaGuardar(m_toma.prueba(), lineas[i].section(QLatin1Char('\t'), 0, 0));
+        if (!l.valida) {
             delete todos;
-            decir(QStringLiteral("No se pegó nada: en la línea %1, %2").arg(i + 1).arg(l.razon), Rojo);
+            decir(QStringLiteral("No se pegó nada: en la línea %1, %2").arg(QString::number(i + 1), l.razon), Rojo);
             return false;
         }
-        new CambioDeValor(*this, desde + i, m_valores[std::size_t(desde + i)], valor, todos);
+        new CambioDeValor(*this, desde + i, m_valores[std::size_t(desde + i)], l.texto, todos);
     }
     m_deshacer->push(todos);
     decir(QStringLiteral("Pegados %1 valores, de %2 a %3.")
-              .arg(lineas.size())
-              .arg(m_toma.filas()[std::size_t(desde)].nombre,
+              .arg(QString::number(lineas.size()), m_toma.filas()[std::size_t(desde)].nombre,
                    m_toma.filas()[std::size_t(desde + lineas.size() - 1)].nombre),
           Gris);
     return true;

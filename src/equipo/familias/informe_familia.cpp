@@ -249,7 +249,8 @@ void pintarInformeDeFamilia(QPainter &p, const QSizeF &pagina, const DatosFamili
     // Who it is for.
     QString pie = t.texto(d.datos.entrenador.isEmpty() ? QStringLiteral("pie.sinentrenador") : QStringLiteral("pie"));
     pie.replace(QStringLiteral("{nombre}"), a.datos.value(0))
-        .replace(QStringLiteral("{entrenador}"), d.datos.entrenador);
+        .replace(QStringLiteral("{entrenador}"), d.datos.entrenador.left(MaximoDeDatoDelEquipo));
+    pie.truncate(TextosFamilias::MaximoPorTexto);
     parrafo(p, margen, pagina.height() - margen - 20, ancho, pie, letra(11), QColor(90, 90, 90));
 }
 

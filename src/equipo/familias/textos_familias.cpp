@@ -19,7 +19,7 @@ void TextosFamilias::leer(const QString &texto)
         const QString l = linea.trimmed();
         if (l.isEmpty() || l.startsWith(QLatin1Char('#')) || !l.contains(QLatin1Char('=')))
             continue;
-        const QString valor = l.section(QLatin1Char('='), 1).trimmed();
+        const QString valor = l.section(QLatin1Char('='), 1).trimmed().left(MaximoPorTexto);
         if (!valor.isEmpty())
             m_textos.insert(l.section(QLatin1Char('='), 0, 0).trimmed().toLower(), valor);
     }

@@ -18,6 +18,9 @@ class TextosFamilias
 {
 public:
     static inline const QString NombreDelArchivo = QStringLiteral("textos_familias.txt");
+    // The most characters one text keeps, its fields filled in included: a paragraph of a
+    // page, not a book.
+    static constexpr int MaximoPorTexto = 2000;
 
     // The program's own texts, then the folder's copy over them; what could not be read of
     // the copy is said in the warnings.

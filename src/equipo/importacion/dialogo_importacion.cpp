@@ -62,9 +62,8 @@ DialogoImportacion::DialogoImportacion(const QString &carpeta, int pestana, cons
         m_hoja->addItems(m_lista.hojas);
         m_hoja->setCurrentIndex(0);
         etiqueta->setBuddy(m_hoja);
-        connect(m_hoja, &QComboBox::currentIndexChanged, this, [this](int i) {
-            cambiarHoja(i <= 0 ? QString() : m_hoja->itemText(i));
-        });
+        connect(m_hoja, &QComboBox::currentIndexChanged, this,
+                [this](int i) { cambiarHoja(i <= 0 ? QString() : m_hoja->itemText(i)); });
         arriba->addWidget(etiqueta);
         arriba->addWidget(m_hoja);
     }
@@ -217,9 +216,8 @@ void DialogoImportacion::replanear()
     for (std::size_t p = 0; p < DefArchivos.size(); ++p)
         if (m_plan.aImportar[p] > 0)
             porPestana << QStringLiteral("%1: %2 (quedan %3 libres)")
-                              .arg(titulo(int(p)))
-                              .arg(m_plan.aImportar[p])
-                              .arg(m_plan.libres[p]);
+                              .arg(titulo(int(p)), QString::number(m_plan.aImportar[p]),
+                                   QString::number(m_plan.libres[p]));
     const int sinNivel = int(std::count_if(m_plan.filas.begin(), m_plan.filas.end(),
                                            [](const auto &f) { return f.sinNivel && !f.quitada; }));
     QString texto;
@@ -241,8 +239,7 @@ void DialogoImportacion::replanear()
         texto += QStringLiteral("No hay ningún atleta nuevo que importar.");
     else
         texto += QStringLiteral("Se importarán %1 registros nuevos. %2.")
-                    .arg(m_plan.nuevos())
-                    .arg(porPestana.join(QStringLiteral("; ")).toHtmlEscaped());
+                     .arg(QString::number(m_plan.nuevos()), porPestana.join(QStringLiteral("; ")).toHtmlEscaped());
     if (sinNivel > 0)
         texto += QStringLiteral("<br>%1 sin nivel para su edad: elija su nivel en la columna «Pestaña» o se "
                                 "dejarán fuera.")

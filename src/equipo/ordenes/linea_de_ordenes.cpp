@@ -63,8 +63,9 @@ LineaDeOrdenes::LineaDeOrdenes()
                                 "pestaña; sin ella, todo el equipo, cada atleta en el nivel de su edad y también en "
                                 "fundamentos. No se hace si KORVA 4 está abierto en la carpeta."),
                  QStringLiteral("archivo")),
-      m_hoja(QStringLiteral("hoja"), QStringLiteral("Con --importar: la hoja del libro (si no se indica, todas las que tienen una columna de "
-                                    "nombres, cada atleta una vez)."),
+      m_hoja(QStringLiteral("hoja"),
+             QStringLiteral("Con --importar: la hoja del libro (si no se indica, todas las que tienen una columna de "
+                            "nombres, cada atleta una vez)."),
              QStringLiteral("nombre")),
       m_sinFundamentos(QStringLiteral("sin-fundamentos"),
                        QStringLiteral("Con --importar sin --pestana: no pone a los atletas en fundamentos.")),
@@ -152,6 +153,18 @@ int LineaDeOrdenes::comprobar(QTextStream &errores)
             errores << QStringLiteral("korva4-equipo: %1\n").arg(libre.razon());
             return 1;
         }
+    // One writing action at a time: each is all or nothing on its own, and two in one order
+    // could not be (the second could fail after the first had written).
+    int escrituras = 0;
+    for (const QCommandLineOption *o : {&m_importar, &m_nuevaEvaluacion, &m_valores})
+        escrituras += m_parser.isSet(*o) ? 1 : 0;
+    if (m_parser.isSet(m_guardarEvaluacion) && !m_parser.isSet(m_nuevaEvaluacion))
+        ++escrituras;
+    if (escrituras > 1)
+        return mal(QStringLiteral("--importar, --valores, --nueva-evaluacion y --guardar-evaluacion cambian la "
+                                  "carpeta: dé una sola en cada orden (--guardar-evaluacion va con "
+                                  "--nueva-evaluacion como su etiqueta), para que cada una se haga entera o no "
+                                  "se haga. No se cambió nada."));
     m_pestanaPedida = -1;
     if (m_parser.isSet(m_pestana)) {
         m_pestanaPedida = pestanaPorNombre(m_parser.value(m_pestana));
@@ -282,8 +295,7 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
         for (const PlanDeImportacion::Fila &f : plan.valor().filas)
             if (!f.nota().isEmpty())
                 errores << QStringLiteral("korva4-equipo: fila %1, «%2»: %3\n")
-                               .arg(f.atleta.fila)
-                               .arg(f.guardado, f.nota());
+                               .arg(QString::number(f.atleta.fila), f.guardado, f.nota());
     const ResultadoDe<int> r = importarAtletas(carpeta(), m_lista.atletas, destino);
     if (!r) {
         errores << QStringLiteral("korva4-equipo: no se importaron los atletas.\nMotivo: %1\n").arg(r.razon());
@@ -291,17 +303,18 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
     }
     if (m_pestanaPedida >= 0) {
         salida << QStringLiteral("%1 atletas importados en «%2».\n")
-                      .arg(r.valor())
-                      .arg(QString::fromLatin1(DefArchivos[std::size_t(m_pestanaPedida)].archivo));
+                      .arg(QString::number(r.valor()),
+                           QString::fromLatin1(DefArchivos[std::size_t(m_pestanaPedida)].archivo));
         return 0;
     }
     QStringList porPestana;
     for (std::size_t p = 0; plan && p < DefArchivos.size(); ++p)
         if (plan.valor().aImportar[p] > 0)
             porPestana << QStringLiteral("%1 en «%2»")
-                              .arg(plan.valor().aImportar[p])
-                              .arg(QString::fromLatin1(DefArchivos[p].archivo));
-    salida << QStringLiteral("%1 registros nuevos: %2.\n").arg(r.valor()).arg(porPestana.join(QStringLiteral(", ")));
+                              .arg(QString::number(plan.valor().aImportar[p]),
+                                   QString::fromLatin1(DefArchivos[p].archivo));
+    salida << QStringLiteral("%1 registros nuevos: %2.\n")
+                  .arg(QString::number(r.valor()), porPestana.join(QStringLiteral(", ")));
     return 0;
 }
 
@@ -327,8 +340,7 @@ int LineaDeOrdenes::valores(QTextStream &salida, QTextStream &errores)
         return 1;
     }
     salida << QStringLiteral("%1 valores de «%2» guardados en «%3».\n")
-                  .arg(r.valor())
-                  .arg(QString::fromUtf8(toma.valor().prueba().titulo),
+                  .arg(QString::number(r.valor()), QString::fromUtf8(toma.valor().prueba().titulo),
                        QString::fromLatin1(toma.valor().archivo().archivo));
     return 0;
 }

@@ -43,7 +43,7 @@ int SalidasSinVentana::porPestana(const QString &destino, const QString &que, co
         }
         total += r.valor();
     }
-    m_salida << hecho.arg(total).arg(nativa) << '\n';
+    m_salida << hecho.arg(QString::number(total), nativa) << '\n';
     return 0;
 }
 

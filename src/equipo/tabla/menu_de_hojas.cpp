@@ -44,8 +44,7 @@ void MenuDeHojas::informesParaFamilias()
         return;
     }
     emit hecho(QStringLiteral("%1 informes para las familias guardados en «%2».%3")
-                   .arg(r.valor())
-                   .arg(QDir::toNativeSeparators(c),
+                   .arg(QString::number(r.valor()), QDir::toNativeSeparators(c),
                         omitidos.isEmpty()
                             ? QString()
                             : QStringLiteral(" Sin informe, por no tener resultados: %1.").arg(omitidos.size())));
@@ -105,7 +104,7 @@ void MenuDeHojas::imprimir()
         emit falla(QStringLiteral("No se imprimieron las hojas.\nMotivo: la impresora «%1» no aceptó el trabajo.")
                        .arg(impresora.printerName()));
     else
-        emit hecho(QStringLiteral("%1 hojas enviadas a «%2».").arg(hojas).arg(impresora.printerName()));
+        emit hecho(QStringLiteral("%1 hojas enviadas a «%2».").arg(QString::number(hojas), impresora.printerName()));
 }
 
 void MenuDeHojas::vistaPrevia()
@@ -125,8 +124,7 @@ Resultado MenuDeHojas::guardarEn(const QString &carpeta)
     if (!r)
         return Resultado::falla(r);
     emit hecho(QStringLiteral("%1 hojas guardadas en «%2».%3")
-                   .arg(r.valor())
-                   .arg(QDir::toNativeSeparators(carpeta),
+                   .arg(QString::number(r.valor()), QDir::toNativeSeparators(carpeta),
                         omitidos.isEmpty()
                             ? QString()
                             : QStringLiteral(" Sin hoja, por no tener resultados: %1.").arg(omitidos.size())));

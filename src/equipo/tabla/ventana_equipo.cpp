@@ -310,11 +310,11 @@ void VentanaEquipo::preguntarImportacion(bool todoElEquipo)
     const int pestana = todoElEquipo ? -1 : pestanaAbierta();
     if (const ResultadoDe<int> r = DialogoImportacion::importar(m_carpeta, pestana, this); r && r.valor() > 0) {
         leer();
-        statusBar()->showMessage(todoElEquipo
-                                     ? QStringLiteral("%1 registros nuevos en las pestañas del equipo.").arg(r.valor())
-                                     : QStringLiteral("%1 atletas importados en «%2».")
-                                           .arg(r.valor())
-                                           .arg(QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo)));
+        statusBar()->showMessage(
+            todoElEquipo
+                ? QStringLiteral("%1 registros nuevos en las pestañas del equipo.").arg(r.valor())
+                : QStringLiteral("%1 atletas importados en «%2».")
+                      .arg(QString::number(r.valor()), QString::fromUtf8(DefArchivos[std::size_t(pestana)].titulo)));
     } else if (!r) {
         decir(QStringLiteral("No se importaron los atletas.\nMotivo: %1").arg(r.razon()));
     }

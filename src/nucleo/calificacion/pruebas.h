@@ -49,6 +49,7 @@ struct LecturaDeValor {
     bool valida = true;
     std::optional<double> numero;  // none: blank
     QString razon;
+    QString texto;  // the text as it will be stored (see valorParaGuardar)
 };
 LecturaDeValor leerValor(const DefPrueba &prueba, const QString &texto);
 

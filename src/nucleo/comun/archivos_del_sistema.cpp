@@ -1,5 +1,6 @@
 #include "nucleo/comun/archivos_del_sistema.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace korva {
@@ -193,8 +195,13 @@ ResultadoDe<QByteArray> leerDescriptorAcotado(int fd, qint64 maximo)
     if (!S_ISREG(datos.st_mode))
         return R::falla(queEs(datos.st_mode));
     const auto demasiado = [&](qint64 mide) {
-        return R::falla(QStringLiteral("el archivo es demasiado grande: mide %1 y no puede pasar de %2")
-                            .arg(tamanoEnPalabras(mide), tamanoEnPalabras(maximo)));
+        // in bytes where the rounded sizes would read the same
+        const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+        const bool iguales = tamanoEnPalabras(mide) == tamanoEnPalabras(maximo);
+        return R::falla(
+            QStringLiteral("el archivo es demasiado grande: mide %1 y no puede pasar de %2")
+                .arg(iguales ? espanol.toString(mide) + QStringLiteral(" bytes") : tamanoEnPalabras(mide),
+                     iguales ? espanol.toString(maximo) + QStringLiteral(" bytes") : tamanoEnPalabras(maximo)));
     };
     if (datos.st_size > maximo)
         return demasiado(datos.st_size);
@@ -215,6 +222,32 @@ ResultadoDe<QByteArray> leerDescriptorAcotado(int fd, qint64 maximo)
         todo.append(bloque, n);
     }
     return R::exito(todo);
+}
+
+Resultado bloquearSinEsperar(int fd, int modo, const QString &ruta)
+{
+    // a busy file is tried again every 20 ms, for about two seconds in all
+    for (int vez = 0; vez < 100; ++vez) {
+        if (::flock(fd, modo | LOCK_NB) == 0)
+            return Resultado::exito();
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return Resultado::falla(razonDelSistema());
+        if (errno == EWOULDBLOCK)
+            ::usleep(20 * 1000);
+    }
+    return Resultado::falla(QStringLiteral("«%1» está ocupado por otro programa (que lo tiene bloqueado); "
+                                           "inténtelo de nuevo cuando termine")
+                                .arg(QDir::toNativeSeparators(ruta)));
+}
+
+CerrojoDeArchivo::CerrojoDeArchivo(int fd, int modo, const QString &ruta)
+    : m_fd(fd), m_tomado(bloquearSinEsperar(fd, modo, ruta))
+{}
+
+CerrojoDeArchivo::~CerrojoDeArchivo()
+{
+    if (m_tomado)
+        ::flock(m_fd, LOCK_UN);
 }
 
 ResultadoDe<QByteArray> leerArchivoAcotado(const QString &ruta, qint64 maximo)

@@ -23,6 +23,25 @@ int abrirArchivoNormal(const QString &ruta, int banderas, QString &razon, unsign
 ResultadoDe<QByteArray> leerArchivoAcotado(const QString &ruta, qint64 maximo);
 // The same for a file already open; the name is only for the message.
 ResultadoDe<QByteArray> leerDescriptorAcotado(int fd, qint64 maximo);
+// Takes the lock of an open file (LOCK_SH or LOCK_EX) without ever waiting long: tried at
+// once, then again for at most about two seconds, then refused with "ocupado por otro
+// programa", naming the file. Another user may hold a lock on a file anyone can read.
+Resultado bloquearSinEsperar(int fd, int modo, const QString &ruta);
+// The lock of an open file, held for one read or one write, taken as above.
+class CerrojoDeArchivo
+{
+public:
+    CerrojoDeArchivo(int fd, int modo, const QString &ruta);
+    ~CerrojoDeArchivo();
+    CerrojoDeArchivo(const CerrojoDeArchivo &) = delete;
+    CerrojoDeArchivo &operator=(const CerrojoDeArchivo &) = delete;
+    const Resultado &tomado() const { return m_tomado; }
+
+private:
+    int m_fd;
+    Resultado m_tomado;
+};
+
 // A size in words: "3,8 kB", "8 GB".
 QString tamanoEnPalabras(qint64 bytes);
 

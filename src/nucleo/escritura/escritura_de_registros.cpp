@@ -43,8 +43,9 @@ Resultado cerrojoDeLaAccion(const UnaCopia &cerrojo, const QString &carpeta)
     case UnaCopia::Estado::Unica:
         return Resultado::exito();
     case UnaCopia::Estado::OtraAbierta:
-        return Resultado::falla(QStringLiteral("KORVA 4 está abierto en la carpeta «%1»: ciérrelo y vuelva a "
-                                               "intentarlo; no se cambió nada")
+        return Resultado::falla(QStringLiteral("KORVA 4 está abierto en la carpeta «%1» (o hay otra orden "
+                                               "cambiándola ahora mismo): ciérrelo o espere a que termine y "
+                                               "vuelva a intentarlo; no se cambió nada")
                                     .arg(nativa(carpeta)));
     case UnaCopia::Estado::SinCerrojo:
         break;
@@ -55,7 +56,7 @@ Resultado cerrojoDeLaAccion(const UnaCopia &cerrojo, const QString &carpeta)
 }
 
 EscrituraDeRegistros::EscrituraDeRegistros(const QString &carpeta)
-    : m_carpeta(QDir(carpeta).absolutePath()), m_unaCopia(m_carpeta),
+    : m_carpeta(QDir(carpeta).absolutePath()), m_unaCopia(m_carpeta, EsperaDeOtraAccion),
       m_cerrojo(cerrojoDeLaAccion(m_unaCopia, m_carpeta)),
       m_renombrar([](const QByteArray &de, const QByteArray &a) { return ::rename(de.constData(), a.constData()); })
 {
@@ -106,19 +107,42 @@ ResultadoDe<QByteArray> EscrituraDeRegistros::leer(const DefArchivo &archivo)
         return R::exito(ya->antes);
     Archivo a;
     a.ruta = ruta;
+    a.destino = ruta;
+    struct stat enlace {};
+    if (::lstat(QFile::encodeName(ruta).constData(), &enlace) == 0 && S_ISLNK(enlace.st_mode)) {
+        // written where the link leads, the link kept: never detached without a word
+        a.destino = QFileInfo(ruta).canonicalFilePath();
+        if (a.destino.isEmpty())
+            return R::falla(QStringLiteral("no se puede cambiar «%1»: es un enlace a un archivo que no existe; no se "
+                                           "cambió nada")
+                                .arg(nativa(ruta)));
+    }
     struct stat datos {};
-    if (::stat(QFile::encodeName(ruta).constData(), &datos) == 0) {
+    if (::stat(QFile::encodeName(a.destino).constData(), &datos) == 0) {
         a.existia = true;
         a.permisos = datos.st_mode & 07777;
         a.propietario = long(datos.st_uid);
         a.grupo = long(datos.st_gid);
+        a.dispositivo = datos.st_dev;
+        a.nodo = datos.st_ino;
+        for (const Archivo &otro : m_archivos)
+            if (otro.existia && otro.dispositivo == a.dispositivo && otro.nodo == a.nodo)
+                return R::falla(QStringLiteral("«%1» y «%2» son el mismo archivo (un enlace), y cada pestaña "
+                                               "necesita el suyo: deje en la carpeta un archivo propio para cada "
+                                               "una; no se cambió nada")
+                                    .arg(nativa(otro.ruta), nativa(ruta)));
+        if (S_ISREG(datos.st_mode) && datos.st_nlink > 1)
+            return R::falla(QStringLiteral("no se puede cambiar «%1»: el archivo tiene otro nombre en el disco (un "
+                                           "enlace duro), que se quedaría con los datos de antes; copie el archivo "
+                                           "en su lugar; no se cambió nada")
+                                .arg(nativa(ruta)));
     } else if (errno != ENOENT) {
         return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa(ruta), razonDelSistema()));
     } else {
         a.permisos = permisosNuevos(0666);
     }
     if (a.existia) {
-        const ResultadoDe<QByteArray> leido = leerArchivoEntero(ruta);
+        const ResultadoDe<QByteArray> leido = leerArchivoEntero(a.destino);
         if (!leido)
             return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa(ruta), leido.razon()));
         a.antes = leido.valor();
@@ -155,10 +179,10 @@ Resultado EscrituraDeRegistros::comprobar(const Archivo &a) const
         return Resultado::exito();
     if ((a.permisos & 0222) == 0)
         return falla(QStringLiteral("el archivo está marcado de solo lectura"));
-    if (esPuntoDeMontaje(a.ruta))
+    if (esPuntoDeMontaje(a.destino))
         return falla(QStringLiteral("el archivo está ocupado: hay otro disco montado en su lugar"));
     QString razon;
-    const int fd = abrirArchivoNormal(a.ruta, O_RDWR, razon);
+    const int fd = abrirArchivoNormal(a.destino, O_RDWR, razon);
     if (fd < 0)
         return falla(razon);
     ::close(fd);
@@ -195,10 +219,10 @@ Resultado EscrituraDeRegistros::preparar()
     for (Archivo &a : m_archivos) {
         if (!a.cambia())
             continue;
-        const ResultadoDe<QString> obra = escribirAlLado(a.ruta, a.nuevos, a.permisos, a.propietario, a.grupo);
+        const ResultadoDe<QString> obra = escribirAlLado(a.destino, a.nuevos, a.permisos, a.propietario, a.grupo);
         ResultadoDe<QString> respaldo = ResultadoDe<QString>::exito();
         if (obra && a.existia)
-            respaldo = escribirAlLado(a.ruta, a.antes, a.permisos, a.propietario, a.grupo);
+            respaldo = escribirAlLado(a.destino, a.antes, a.permisos, a.propietario, a.grupo);
         if (obra)
             a.obra = obra.valor();
         if (respaldo)
@@ -228,7 +252,7 @@ Resultado EscrituraDeRegistros::aplicar()
     for (Archivo &a : m_archivos) {
         if (a.obra.isEmpty())
             continue;
-        if (m_renombrar(QFile::encodeName(a.obra), QFile::encodeName(a.ruta)) == 0) {
+        if (m_renombrar(QFile::encodeName(a.obra), QFile::encodeName(a.destino)) == 0) {
             a.obra.clear();
             puestos.push_back(&a);
             continue;
@@ -239,8 +263,8 @@ Resultado EscrituraDeRegistros::aplicar()
         QStringList devueltos, perdidos;
         for (auto p = puestos.rbegin(); p != puestos.rend(); ++p) {
             Archivo &b = **p;
-            const bool bien = b.existia ? m_renombrar(QFile::encodeName(b.respaldo), QFile::encodeName(b.ruta)) == 0
-                                        : ::unlink(QFile::encodeName(b.ruta).constData()) == 0;
+            const bool bien = b.existia ? m_renombrar(QFile::encodeName(b.respaldo), QFile::encodeName(b.destino)) == 0
+                                        : ::unlink(QFile::encodeName(b.destino).constData()) == 0;
             if (bien) {
                 b.respaldo.clear();
                 devueltos << QFileInfo(b.ruta).fileName();
@@ -262,7 +286,10 @@ Resultado EscrituraDeRegistros::aplicar()
                                                "no se cambió nada")
                                     .arg(razon, devueltos.join(QStringLiteral(", "))));
     }
-    const Resultado asentada = asentarCarpeta(m_carpeta);
+    Resultado asentada = asentarCarpeta(m_carpeta);
+    for (const Archivo &a : m_archivos)  // a link's target may lie in another folder
+        if (asentada && a.destino != a.ruta)
+            asentada = asentarCarpeta(QFileInfo(a.destino).absolutePath());
     quitarObras();  // the copies of the old files
     if (!asentada)
         return Resultado::falla(QStringLiteral("los archivos se cambiaron, pero no se pudo asegurar en el disco la "

@@ -22,7 +22,9 @@ namespace korva {
 //   3. aplicar() confirms the lock, renames the new files into place one after another and
 //      flushes the folder; when a rename fails, the files already renamed get their old
 //      bytes back, and the reason says both what failed and what was put back.
-// After a power cut between two renames, each file is whole, old or new.
+// After a power cut between two renames, each file is whole, old or new. A record file that
+// is a symbolic link is written at its target, the link kept; two record files that are one
+// file (a link to a sibling, or two names of one file) are refused before anything changes.
 // While it holds the lock, it removes what earlier runs that were cut off left behind under
 // its own temporary names, and nothing else. What is not put in place is removed when the
 // writer ends.
@@ -59,8 +61,10 @@ public:
 
 private:
     struct Archivo {
-        QString ruta;
+        QString ruta;     // its name in the folder, as the messages say it
+        QString destino;  // where its bytes are: the name itself, or a link's target
         bool existia = false;
+        unsigned long long dispositivo = 0, nodo = 0;  // which file it is, for two names of one
         QByteArray antes;
         QByteArray nuevos;
         unsigned permisos = 0;
@@ -82,6 +86,10 @@ private:
     bool m_comoAntes = true;
     Renombrar m_renombrar;
 };
+
+// Another writing action of the team report holds the folder's lock for the moment it
+// writes: an action waits that long (in milliseconds) before it refuses.
+inline constexpr int EsperaDeOtraAccion = 2000;
 
 // The reason an action refuses while the evaluation program is open in the folder, or while
 // the folder's lock cannot be made at all.

@@ -83,9 +83,7 @@ QStringList PlanDeImportacion::queNoCabe() const
     for (std::size_t i = 0; i < libres.size(); ++i)
         if (aImportar[i] > libres[i])
             no << QStringLiteral("en %1 hay %2 atletas nuevos y sólo %3 registros libres")
-                      .arg(titulo(int(i)))
-                      .arg(aImportar[i])
-                      .arg(libres[i]);
+                      .arg(titulo(int(i)), QString::number(aImportar[i]), QString::number(libres[i]));
     return no;
 }
 
@@ -224,9 +222,9 @@ ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archi
     return importarAtletas(carpeta, lista, destino);
 }
 
-Resultado carpetaLibre(const QString &carpeta)
+Resultado carpetaLibre(const QString &carpeta, int esperar)
 {
-    const UnaCopia cerrojo(QDir(carpeta).absolutePath());
+    const UnaCopia cerrojo(QDir(carpeta).absolutePath(), esperar);
     return cerrojoDeLaAccion(cerrojo, QDir(carpeta).absolutePath());
 }
 

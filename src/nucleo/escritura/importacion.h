@@ -3,6 +3,7 @@
 #include "nucleo/comun/resultado.h"
 #include "nucleo/listas/lista_de_atletas.h"
 #include "nucleo/comun/def_archivo.h"
+#include "nucleo/escritura/escritura_de_registros.h"
 
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,6 @@ ResultadoDe<int> importarAtletas(const QString &carpeta, const DefArchivo &archi
 
 // Whether a writing action may start now: no copy of the evaluation program is open in the
 // folder (said first, before any question, with the folder's name).
-Resultado carpetaLibre(const QString &carpeta);
+Resultado carpetaLibre(const QString &carpeta, int esperar = EsperaDeOtraAccion);
 
 }  // namespace korva

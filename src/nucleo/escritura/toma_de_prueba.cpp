@@ -41,9 +41,30 @@ const QString CabeceraDeRecuperacion = QStringLiteral("KORVA 4: valores escritos
 
 }  // namespace
 
-QString valorComoSeGuarda(const QString &texto)
+LecturaDeValor valorParaGuardar(const DefPrueba &prueba, const QString &texto)
 {
-    return texto.trimmed();
+    QString limpio;
+    limpio.reserve(texto.size());
+    for (const QChar c : texto)
+        if (c.category() != QChar::Other_Format)
+            limpio.append(c);
+    limpio = limpio.trimmed();
+    const auto falla = [&](const QString &por) {
+        LecturaDeValor l;
+        l.valida = false;
+        l.razon = QStringLiteral("«%1» %2").arg(limpio.left(40), por);
+        return l;
+    };
+    const int ancho = defCampo(prueba.campo).ancho;
+    if (limpio.size() > ancho)
+        return falla(QStringLiteral("tiene %1 caracteres y el registro guarda %2 en esta prueba")
+                         .arg(QString::number(limpio.size()), QString::number(ancho)));
+    // what the record would hold must read back as the very text that is checked
+    if (deWindows1252(aWindows1252(limpio)) != limpio)
+        return falla(QStringLiteral("tiene caracteres que el registro no puede guardar (escriba las cifras 0 a 9)"));
+    LecturaDeValor l = leerValor(prueba, limpio);
+    l.texto = limpio;
+    return l;
 }
 
 ResultadoDe<TomaDePrueba> TomaDePrueba::abrir(const QString &carpeta, int archivo, int prueba)
@@ -110,8 +131,7 @@ QStringList TomaDePrueba::avisos(std::size_t fila, double valor) const
         const int ahora = ordenDeGrado(grado), antes = int(*f.gradoAntes);
         if (ahora < int(Grados.size()) && std::abs(ahora - antes) >= 2)
             avisos << QStringLiteral("%1 grados de diferencia con la evaluación anterior (%2 entonces, %3 ahora)")
-                          .arg(std::abs(ahora - antes))
-                          .arg(textoGrado(*f.gradoAntes), grado);
+                          .arg(QString::number(std::abs(ahora - antes)), textoGrado(*f.gradoAntes), grado);
     }
     return avisos;
 }
@@ -130,16 +150,20 @@ ResultadoDe<int> TomaDePrueba::guardar(const std::map<int, QString> &valores) co
     for (const auto &[numero, valor] : valores) {
         const auto fila =
             std::find_if(m_filas.begin(), m_filas.end(), [n = numero](const Fila &f) { return f.numero == n; });
+        const LecturaDeValor lectura = valorParaGuardar(prueba(), valor);
+        if (!lectura.valida)
+            return R::falla(QStringLiteral("registro %1: %2; no se guardó ningún valor")
+                                .arg(QString::number(numero), lectura.razon));
         TipoReg r = registroEn(bytes, numero);
         // the athlete the coach saw in that record, still there
         if (fila == m_filas.end() || claveDeNombre(sinRelleno(r.campo(Campo::Nombre))) != claveDeNombre(fila->nombre))
             return R::falla(
                 QStringLiteral("el registro %1 de «%2» ya no es de %3 (alguien lo cambió mientras tanto); no "
                                "se guardó ningún valor")
-                    .arg(numero)
-                    .arg(QString::fromLatin1(archivo().archivo), fila == m_filas.end() ? QString() : fila->nombre));
+                    .arg(QString::number(numero), QString::fromLatin1(archivo().archivo),
+                         fila == m_filas.end() ? QString() : fila->nombre));
         const QByteArray antes = r.bytes();
-        r.guardar(prueba().campo, valorComoSeGuarda(valor));
+        r.guardar(prueba().campo, lectura.texto);
         if (r.bytes() == antes)
             continue;
         ponerRegistroEn(bytes, numero, r);
@@ -171,8 +195,7 @@ QString TomaDePrueba::rutaDeRecuperacion() const
         const auto fila =
             std::find_if(m_filas.begin(), m_filas.end(), [n = numero](const Fila &f) { return f.numero == n; });
         texto += QStringLiteral("%1\t%2\t%3\n")
-                     .arg(numero)
-                     .arg(QString(valor).remove(QLatin1Char('\t')).remove(QLatin1Char('\n')),
+                     .arg(QString::number(numero), QString(valor).remove(QLatin1Char('\t')).remove(QLatin1Char('\n')),
                           fila == m_filas.end() ? QString() : fila->nombre);
     }
     return escribirArchivoEntero(rutaDeRecuperacion(), texto.toUtf8());
@@ -193,10 +216,12 @@ std::map<int, QString> TomaDePrueba::leerRecuperacion(QDateTime *cuando) const
         const int numero = partes.value(0).toInt(&ok);
         const auto fila =
             std::find_if(m_filas.begin(), m_filas.end(), [numero](const Fila &f) { return f.numero == numero; });
-        // only for the athlete who is still in that record
+        // only for the athlete who is still in that record, and only a value that passes the
+        // rule a typed one passes (the file may have been changed by hand)
         if (ok && partes.size() >= 3 && fila != m_filas.end()
             && claveDeNombre(fila->nombre) == claveDeNombre(partes[2]))
-            valores[numero] = partes[1];
+            if (const LecturaDeValor l = valorParaGuardar(prueba(), partes[1]); l.valida)
+                valores[numero] = l.texto;
     }
     if (cuando)
         *cuando = QFileInfo(rutaDeRecuperacion()).lastModified();
@@ -228,8 +253,8 @@ ResultadoDe<std::map<int, QString>> TomaDePrueba::valoresDeFilas(const std::vect
             continue;
         }
         primera = false;
-        const QString nombre = f.value(0).trimmed(), valor = f.value(1).trimmed();
-        const QString donde = QStringLiteral("fila %1, «%2»").arg(i + 1).arg(nombre);
+        const QString nombre = f.value(0).trimmed();
+        const QString donde = QStringLiteral("fila %1, «%2»").arg(QString::number(i + 1), nombre);
         const std::vector<std::size_t> quienes = porNombre.value(claveDeNombre(nombre));
         if (quienes.empty()) {
             razones << QStringLiteral("%1: no hay ningún atleta con ese nombre en %2")
@@ -245,21 +270,27 @@ ResultadoDe<std::map<int, QString>> TomaDePrueba::valoresDeFilas(const std::vect
                            .arg(donde, numeros.join(QStringLiteral(" y ")));
             continue;
         }
-        const LecturaDeValor lectura = leerValor(prueba(), valor);
+        const LecturaDeValor lectura = valorParaGuardar(prueba(), f.value(1));
         if (!lectura.valida) {
             razones << QStringLiteral("%1: %2").arg(donde, lectura.razon);
             continue;
         }
         const int numero = m_filas[quienes.front()].numero;
         if (filaDeCadaUno.count(numero)) {
-            razones << QStringLiteral("%1: ya tiene un valor en la fila %2").arg(donde).arg(filaDeCadaUno[numero]);
+            razones << QStringLiteral("%1: ya tiene un valor en la fila %2")
+                           .arg(donde, QString::number(filaDeCadaUno[numero]));
             continue;
         }
         filaDeCadaUno[numero] = int(i) + 1;
-        valores[numero] = valor;
+        valores[numero] = lectura.texto;
         if (avisos && lectura.numero)
             for (const QString &a : this->avisos(quienes.front(), *lectura.numero))
                 *avisos << QStringLiteral("%1: %2").arg(donde, a);
+    }
+    if (razones.size() > 50) {
+        const qsizetype mas = razones.size() - 50;
+        razones.erase(razones.begin() + 50, razones.end());
+        razones << QStringLiteral("y %1 filas más con faltas").arg(QString::number(mas));
     }
     if (!razones.isEmpty())
         return R::falla(razones.join(QLatin1Char('\n')));

@@ -82,7 +82,11 @@ private:
     std::vector<Fila> m_filas;
 };
 
-// A test's value as a coach writes it is stored as typed, trimmed: "8,45" stays "8,45".
-QString valorComoSeGuarda(const QString &texto);
+// A value as it will be stored in the test's field, checked as those very bytes: the blanks
+// at its ends and the invisible format characters dropped (the scoring ignores them too),
+// then refused when it is longer than the field, when a character has no exact Windows-1252
+// form, or when the scoring cannot read it. The one rule for every value, typed, pasted,
+// listed or recovered: what passes is stored as its texto, byte for byte.
+LecturaDeValor valorParaGuardar(const DefPrueba &prueba, const QString &texto);
 
 }  // namespace korva

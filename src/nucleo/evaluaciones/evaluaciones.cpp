@@ -96,7 +96,7 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
     const QString obra = QFile::decodeName(plantilla);
     const int enCurso = ::open(plantilla.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (enCurso >= 0)
-        ::flock(enCurso, LOCK_EX);
+        ::flock(enCurso, LOCK_EX | LOCK_NB);  // a folder just made, ours alone: never held
     const auto soltar = qScopeGuard([enCurso] {
         if (enCurso >= 0)
             ::close(enCurso);
@@ -125,7 +125,7 @@ ResultadoDe<QString> guardarEvaluacion(const QString &carpeta, const QString &et
     // is taken only where nothing stands: two saves in one second get two names.
     const QString base = nombreDeEvaluacion(etiqueta, fecha);
     for (int n = 1; n < 1000; ++n) {
-        const QString nombre = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
+        const QString nombre = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base, QString::number(n));
         const QString destino = evaluaciones.filePath(nombre);
         const QByteArray destinoBytes = QFile::encodeName(destino);
         if (::renameat2(AT_FDCWD, plantilla.constData(), AT_FDCWD, destinoBytes.constData(), RENAME_NOREPLACE) != 0) {
@@ -207,10 +207,10 @@ ResultadoDe<QString> buscarEvaluacion(const QString &carpeta, const QString &tex
     if (conEsaEtiqueta.size() == 1)
         return R::exito(conEsaEtiqueta.front());
     if (conEsaEtiqueta.size() > 1)
-        return R::falla(QStringLiteral("hay %1 evaluaciones guardadas con la etiqueta «%2»: %3; indique la que quiere "
-                                       "por su nombre entero")
-                            .arg(conEsaEtiqueta.size())
-                            .arg(texto, conEsaEtiqueta.join(QStringLiteral(", "))));
+        return R::falla(
+            QStringLiteral("hay %1 evaluaciones guardadas con la etiqueta «%2»: %3; indique la que quiere "
+                           "por su nombre entero")
+                .arg(QString::number(conEsaEtiqueta.size()), texto, conEsaEtiqueta.join(QStringLiteral(", "))));
     return R::falla(
         guardadas.isEmpty()
             ? QStringLiteral("no hay ninguna evaluación guardada «%1»: todavía no se guardó ninguna").arg(texto)

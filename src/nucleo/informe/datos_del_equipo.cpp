@@ -32,7 +32,7 @@ DatosDelEquipo leerDatosDelEquipo(const QString &carpeta)
         if (linea.trimmed().startsWith(QLatin1Char('#')))
             continue;
         const QString clave = linea.section(QLatin1Char('='), 0, 0).trimmed().toLower();
-        const QString valor = enUnaLinea(linea.section(QLatin1Char('='), 1));
+        const QString valor = enUnaLinea(linea.section(QLatin1Char('='), 1)).left(MaximoDeDatoDelEquipo);
         if (clave == QLatin1String("nombre"))
             datos.nombre = valor;
         else if (clave == QLatin1String("entrenador"))

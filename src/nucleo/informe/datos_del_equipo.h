@@ -14,6 +14,10 @@ struct DatosDelEquipo {
     QString entrenador;
 };
 
+// The most characters a team's or a coach's name keeps: far more than any has, and a bound
+// for every page and title that shows them.
+inline constexpr int MaximoDeDatoDelEquipo = 100;
+
 inline const QString ArchivoDatosDelEquipo = QStringLiteral("equipo.txt");
 
 // What the folder's file says (empty names where it says nothing, or there is none).

@@ -36,7 +36,7 @@ QStringList textoResumen(const Equipo &equipo, const Resumen &resumen, const QLo
     QStringList lineas{QStringLiteral("Atletas: %1").arg(resumen.atletas)};
     QStringList niveles;
     for (Grado g : Grados)
-        niveles << QStringLiteral("%1: %2").arg(textoGrado(g)).arg(resumen.porGrado[std::size_t(g)]);
+        niveles << QStringLiteral("%1: %2").arg(textoGrado(g), QString::number(resumen.porGrado[std::size_t(g)]));
     if (const int sin = resumen.porGrado.back())
         niveles << QStringLiteral("sin nivel: %1").arg(sin);
     lineas << QStringLiteral("Nivel general: ") + niveles.join(QStringLiteral(", "));

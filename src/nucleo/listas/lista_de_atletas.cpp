@@ -2,6 +2,7 @@
 
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/listas/libro_de_calculo.h"
+#include "nucleo/listas/partes_de_libro.h"
 #include "nucleo/registros/clave_de_nombre.h"
 
 #include <QDir>
@@ -21,7 +22,8 @@ QString queNoEs(const QByteArray &b)
     if (b.startsWith("%PDF"))
         return QStringLiteral("es un PDF, no una lista");
     if (b.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-        return QStringLiteral("es una hoja de cálculo de Excel antigua (.xls) u otro documento antiguo de Office");
+        return QStringLiteral("es una hoja de cálculo de Excel antigua (.xls), otro documento antiguo de Office, o un "
+                              "libro protegido con contraseña (quítele la contraseña en la hoja de cálculo)");
     if (b.startsWith("\x89PNG") || b.startsWith("\xFF\xD8\xFF") || b.startsWith("GIF8") || b.startsWith("BM"))
         return QStringLiteral("es una imagen, no una lista");
     return QString();
@@ -30,13 +32,24 @@ QString queNoEs(const QByteArray &b)
 // A header's text as it is compared: no accents, lower case, no punctuation at its ends.
 QString normalizado(const QString &texto)
 {
+    if (texto.size() > 40)
+        return QString();  // no heading is that long
     QString sin;
     for (const QChar c : texto.normalized(QString::NormalizationForm_D))
         if (c.category() != QChar::Mark_NonSpacing)
             sin += c;
     sin = sin.toLower().simplified();
-    sin.remove(QRegularExpression(QStringLiteral("^[^a-z0-9]+|[^a-z0-9]+$")));
-    return sin.replace(QRegularExpression(QStringLiteral("[.:]")), QString()).simplified();
+    // no punctuation at its ends, no dots or colons inside
+    const auto letraOCifra = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); };
+    qsizetype desde = 0, hasta = sin.size();
+    while (desde < hasta && !letraOCifra(sin[desde]))
+        ++desde;
+    while (hasta > desde && !letraOCifra(sin[hasta - 1]))
+        --hasta;
+    sin = sin.mid(desde, hasta - desde);
+    sin.remove(QLatin1Char('.'));
+    sin.remove(QLatin1Char(':'));
+    return sin.simplified();
 }
 
 enum class Columna { Otra, Nombre, Apellidos, Edad, Nacimiento };
@@ -148,7 +161,7 @@ ListaDeAtletas listaDeFilas(const std::vector<QStringList> &filas, const QDate &
             continue;
         ++vistas;
         int n = -1, a = -1, e = -1, f = -1;
-        for (int c = 0; c < filas[i].size(); ++c)
+        for (int c = 0; c < filas[i].size() && c < libro::MaximoDeColumnas; ++c)
             switch (columnaDeCabecera(filas[i][c])) {
             case Columna::Nombre:
                 n = n < 0 ? c : n;
@@ -259,6 +272,10 @@ ResultadoDe<FilasLeidas> filasDeBytes(const QByteArray &bytes, const QString &ho
     leidas.texto = textoDeLista(bytes, &leidas.avisos);
     leidas.filas = filasDeTexto(leidas.texto);
     leidas.esTexto = true;
+    if (qint64(leidas.filas.size()) > libro::MaximoDeFilas)
+        return R::falla(QStringLiteral("la lista tiene más de %1 filas, y una plantilla cabe en muchas menos: "
+                                       "deje en ella sólo a los atletas")
+                            .arg(QString::number(libro::MaximoDeFilas)));
     return R::exito(leidas);
 }
 
@@ -335,8 +352,7 @@ ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QStr
         if (l.esTexto)
             return R::falla(QStringLiteral("no hay ningún nombre en la lista"));
         if (!hoja.isEmpty() || l.hojas.size() == 1)
-            return R::falla(
-                QStringLiteral("la hoja «%1» no tiene una columna de nombres").arg(l.hojas.value(l.hoja)));
+            return R::falla(QStringLiteral("la hoja «%1» no tiene una columna de nombres").arg(l.hojas.value(l.hoja)));
         return R::falla(QStringLiteral("ninguna hoja del libro tiene una columna de nombres (las hojas son: %1)")
                             .arg(l.hojas.join(QStringLiteral(", "))));
     }

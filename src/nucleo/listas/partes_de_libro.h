@@ -14,6 +14,7 @@ inline constexpr qint64 MaximoPorParte = 32 * 1024 * 1024;
 inline constexpr int MaximoDeColumnas = 256;
 inline constexpr int MaximoDeFilas = 20000;
 inline constexpr int MaximoDeTextos = MaximoDeFilas * 4;
+inline constexpr int MaximoPorCelda = 32767;  // a spreadsheet's own limit
 
 QString danado();
 QString filasDeMas();

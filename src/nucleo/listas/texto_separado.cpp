@@ -1,5 +1,7 @@
 #include "nucleo/listas/texto_separado.h"
 
+#include "nucleo/listas/partes_de_libro.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -51,12 +53,14 @@ bool esUtf16(const QByteArray &bytes)
 // The rows of the text with one separator (none: one column), quotes as RFC 4180 has them.
 std::vector<QStringList> filasConSeparador(const QString &texto, QChar separador)
 {
+    using namespace libro;
     std::vector<QStringList> filas;
     QStringList fila;
     QString campo;
     bool entreComillas = false, citado = false;
     const auto cerrarCampo = [&] {
-        fila << (citado ? campo : campo.trimmed());
+        if (fila.size() < MaximoDeColumnas)
+            fila << (citado ? campo : campo.trimmed()).left(MaximoPorCelda);
         campo.clear();
         citado = false;
     };
@@ -67,8 +71,11 @@ std::vector<QStringList> filasConSeparador(const QString &texto, QChar separador
         filas.push_back(fila);
         fila.clear();
     };
-    for (qsizetype i = 0; i < texto.size(); ++i) {
+    for (qsizetype i = 0; i < texto.size() && qint64(filas.size()) <= MaximoDeFilas; ++i) {
         const QChar c = texto[i];
+        if (campo.size() > MaximoPorCelda && c != QLatin1Char('"') && c != separador && c != QLatin1Char('\r')
+            && c != QLatin1Char('\n'))
+            continue;  // past what a cell holds: passed over
         if (entreComillas) {
             if (c == QLatin1Char('"')) {
                 if (i + 1 < texto.size() && texto[i + 1] == QLatin1Char('"'))
@@ -111,21 +118,26 @@ QString textoDeLista(const QByteArray &bytes, QStringList *avisos)
         return texto;
     // Lines of two encodings (a list pasted together): each line as it reads.
     QString resultado;
+    resultado.reserve(sinMarca.size());
     const QList<QByteArray> lineas = sinMarca.split('\n');
+    QStringDecoder ansi("windows-1252", QStringDecoder::Flag::Stateless);
+    int malas = 0;
     for (qsizetype i = 0; i < lineas.size(); ++i) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString linea = utf8.decode(lineas[i]);
         if (utf8.hasError()) {
-            linea = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless).decode(lineas[i]);
-            if (avisos)
+            linea = ansi.decode(lineas[i]);
+            // each line said, up to a page of them
+            if (avisos && ++malas <= 20)
                 *avisos << QStringLiteral("la línea %1 no estaba en UTF-8: se leyó como Windows-1252 («%2»)")
-                               .arg(i + 1)
-                               .arg(linea.trimmed());
+                               .arg(QString::number(i + 1), linea.trimmed().left(60));
         }
         resultado += linea;
         if (i + 1 < lineas.size())
             resultado += QLatin1Char('\n');
     }
+    if (avisos && malas > 20)
+        *avisos << QStringLiteral("y %1 líneas más que no estaban en UTF-8").arg(QString::number(malas - 20));
     return resultado;
 }
 

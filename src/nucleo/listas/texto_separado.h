@@ -16,6 +16,10 @@ QString textoDeLista(const QByteArray &bytes, QStringList *avisos = nullptr);
 // Whether the bytes are UTF-16 text (by its byte order mark, or its zero bytes).
 bool esUtf16(const QByteArray &bytes);
 
+// A text's rows are read within the bounds a roster needs: at most as many rows as a book's
+// sheet (one more is read, to tell a text that has more), 256 columns a row (the rest of a
+// row is passed over), a value's characters as a spreadsheet's cell holds them.
+
 // The rows of a text of separated values: the separator is the one of TAB, ";" and "," that
 // gives the rows one same number of columns; quotes as RFC 4180 has them (separators and line
 // breaks inside quotes, a doubled quote for a quote).

@@ -22,8 +22,11 @@ ResultadoDe<QByteArray> leerArchivoEntero(const QString &ruta)
     const int fd = abrirArchivoNormal(ruta, O_RDONLY, razon);
     if (fd < 0)
         return R::falla(razon);
-    while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {}
-    R leido = leerDescriptorAcotado(fd, TamanoMaximoDeRegistros);
+    R leido = R::falla(QString());
+    {
+        const CerrojoDeArchivo cerrojo(fd, LOCK_SH, ruta);
+        leido = cerrojo.tomado() ? leerDescriptorAcotado(fd, TamanoMaximoDeRegistros) : R::falla(cerrojo.tomado());
+    }
     ::close(fd);
     return leido;
 }

@@ -12,26 +12,6 @@
 
 namespace korva {
 
-namespace {
-
-// The file's lock for the length of one read or one write.
-class Cerrojo
-{
-public:
-    Cerrojo(int fd, int modo) : m_fd(fd)
-    {
-        while (::flock(m_fd, modo) != 0 && errno == EINTR) {}
-    }
-    ~Cerrojo() { ::flock(m_fd, LOCK_UN); }
-    Cerrojo(const Cerrojo &) = delete;
-    Cerrojo &operator=(const Cerrojo &) = delete;
-
-private:
-    int m_fd;
-};
-
-}  // namespace
-
 ArchivoRegistros::ArchivoRegistros(QString nombre) : m_nombre(std::move(nombre)) {}
 
 ArchivoRegistros::~ArchivoRegistros()
@@ -81,7 +61,9 @@ Resultado ArchivoRegistros::leerTodos(TablaRegistros &tabla)
     const qint64 total = qint64(LongitudRegistro) * RegistrosPorArchivo;
     QByteArray datos(total, '\0');
     {
-        const Cerrojo cerrojo(m_fd, LOCK_SH);
+        const CerrojoDeArchivo cerrojo(m_fd, LOCK_SH, m_nombre);
+        if (!cerrojo.tomado())
+            return cerrojo.tomado();
         qint64 leidos = 0;
         while (leidos < total) {
             const ssize_t n = ::pread(m_fd, datos.data() + leidos, size_t(total - leidos), off_t(leidos));
@@ -101,7 +83,9 @@ Resultado ArchivoRegistros::leerTodos(TablaRegistros &tabla)
 
 Resultado ArchivoRegistros::escribirEn(qint64 posicion, const QByteArray &bytes)
 {
-    const Cerrojo cerrojo(m_fd, LOCK_EX);
+    const CerrojoDeArchivo cerrojo(m_fd, LOCK_EX, m_nombre);
+    if (!cerrojo.tomado())
+        return cerrojo.tomado();
     struct stat datos {};
     if (::fstat(m_fd, &datos) != 0)
         return Resultado::falla(razonDelSistema());

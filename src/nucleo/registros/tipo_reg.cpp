@@ -92,7 +92,9 @@ QByteArray formaCercana(char32_t cp)
 
 // A text as the code page holds it: composed first (a decomposed "é" is one character
 // that the code page has), a control character as a blank, a character the code page
-// lacks as its closest form.
+// lacks as its closest form. A combining mark left over once composed, and an invisible
+// format character, that the code page lacks are dropped, as the closest form of a letter
+// drops its accents: they are no character of their own.
 QByteArray codificar(const QString &texto)
 {
     const auto &t = tabla();
@@ -104,11 +106,14 @@ QByteArray codificar(const QString &texto)
         const auto it = t.aByte.constFind(char32_t(cp));
         // The bytes that the code page leaves undefined come back from a file as C1 control
         // characters, and go back as the same bytes; TAB, line feed and the rest become blanks.
+        const auto categoria = QChar::category(cp);
+        const bool sinForma = categoria == QChar::Mark_NonSpacing || categoria == QChar::Mark_SpacingCombining
+            || categoria == QChar::Mark_Enclosing || categoria == QChar::Other_Format;
         if (control && (cp < 0x20 || cp == 0x7f || it == t.aByte.constEnd()))
             salida.append(' ');
         else if (it != t.aByte.constEnd())
             salida.append(*it);
-        else
+        else if (!sinForma)
             salida.append(formaCercana(char32_t(cp)));
     }
     return salida;

@@ -54,9 +54,14 @@ bool mismo(const struct stat &a, const struct stat &b)
 
 }  // namespace
 
-UnaCopia::UnaCopia(const QString &carpeta) : m_ruta(carpeta)
+UnaCopia::UnaCopia(const QString &carpeta, int esperar) : m_ruta(carpeta)
 {
     tomar();
+    for (int esperado = 0; m_estado == Estado::OtraAbierta && esperado < esperar; esperado += 20) {
+        soltar();
+        ::usleep(20 * 1000);
+        tomar();
+    }
 }
 
 UnaCopia::~UnaCopia()

@@ -19,7 +19,9 @@ class UnaCopia
 public:
     enum class Estado { Unica, OtraAbierta, SinCerrojo };
 
-    explicit UnaCopia(const QString &carpeta);
+    // With a wait (in milliseconds), a lock held by another copy is tried again until then:
+    // the team report's writing actions hold it only for the moment they write.
+    explicit UnaCopia(const QString &carpeta, int esperar = 0);
     ~UnaCopia();
     UnaCopia(const UnaCopia &) = delete;
     UnaCopia &operator=(const UnaCopia &) = delete;

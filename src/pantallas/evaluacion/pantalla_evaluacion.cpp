@@ -283,9 +283,9 @@ bool PantallaEvaluacion::confirmarCambios()
     if (!m_libro.pantallaCambiada())
         return true;
     const QString nombre = textoCampo(Campo::Nombre).trimmed();
-    const QString texto = QStringLiteral("¿Guardar los datos de %1 (registro %2)?")
-                              .arg(nombre.isEmpty() ? QStringLiteral("este atleta") : nombre)
-                              .arg(m_libro.IndiceReg);
+    const QString texto =
+        QStringLiteral("¿Guardar los datos de %1 (registro %2)?")
+            .arg(nombre.isEmpty() ? QStringLiteral("este atleta") : nombre, QString::number(m_libro.IndiceReg));
     switch (escritorio().preguntar(this, texto)) {
     case Respuesta::Si:
         return guardar();

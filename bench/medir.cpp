@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
     comprobar(!n2->resultados().gradoGeneral.isEmpty(), "«Procesar Datos» da un nivel general");
     int paso = 0;
     const auto siguiente = veces(501, [&] { pulsar(n2, ++paso % 58 < 29 ? "cmdRegSiguiente" : "cmdRegAnterior"); });
-    comprobar(n2->libro().IndiceReg == (corto ? 3 : 2), "«Registro Siguiente» pasa de registro");
+    comprobar(n2->libro().IndiceReg == (corto ? 3 : 21), "«Registro Siguiente» y «Registro Anterior» pasan de registro");
     const auto guardar = veces(101, [&] { pulsar(n2, "cmdGuardarReg"); });
     comprobar(leerArchivo(carpeta.filePath(QStringLiteral("nivel2.dat"))) == nivel2,
               "«Guardar Registro» sin cambios deja el archivo igual");

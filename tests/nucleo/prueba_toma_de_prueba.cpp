@@ -175,6 +175,16 @@ private slots:
         QVERIFY(escribirArchivo(dir.filePath("nivel2.dat"), otro));
         const TomaDePrueba despues = TomaDePrueba::abrir(dir.path(), 1, 1).valor();
         QCOMPARE(despues.leerRecuperacion(), (std::map<int, QString>{{2, ""}}));
+        // a recovery file changed by hand: only what a typed value could be comes back
+        const QString cabecera = QString::fromUtf8(leerArchivo(despues.rutaDeRecuperacion())).section('\n', 0, 0);
+        QVERIFY(escribirArchivo(despues.rutaDeRecuperacion(),
+                                (cabecera + "\n2\tabc;DROP\tLuis\n2\t-999999999\tLuis\n2\t0000000000008,45\tLuis\n"
+                                            "2\t8\u200b,45\tLuis\n")
+                                    .toUtf8()));
+        QCOMPARE(despues.leerRecuperacion(), (std::map<int, QString>{{2, "8,45"}}));
+        // and nothing but a value that passes is stored, whoever hands it over
+        for (const char *malo : {"abc;DROP", "-999999999", "0000000000008,45", "\u07c8,45"})
+            QVERIFY2(!despues.guardar({{2, QString::fromUtf8(malo)}}).ok(), malo);
         // and a record that changed hands since the grid opened is not written
         QVERIFY(!toma.guardar({{1, "7"}}).ok());
         toma.quitarRecuperacion();

@@ -131,11 +131,6 @@ ResultadoDe<QByteArray> EscrituraDeRegistros::leer(const DefArchivo &archivo)
                                                "necesita el suyo: deje en la carpeta un archivo propio para cada "
                                                "una; no se cambió nada")
                                     .arg(nativa(otro.ruta), nativa(ruta)));
-        if (S_ISREG(datos.st_mode) && datos.st_nlink > 1)
-            return R::falla(QStringLiteral("no se puede cambiar «%1»: el archivo tiene otro nombre en el disco (un "
-                                           "enlace duro), que se quedaría con los datos de antes; copie el archivo "
-                                           "en su lugar; no se cambió nada")
-                                .arg(nativa(ruta)));
     } else if (errno != ENOENT) {
         return R::falla(QStringLiteral("no se pudo leer «%1»: %2").arg(nativa(ruta), razonDelSistema()));
     } else {
@@ -179,6 +174,10 @@ Resultado EscrituraDeRegistros::comprobar(const Archivo &a) const
         return Resultado::exito();
     if ((a.permisos & 0222) == 0)
         return falla(QStringLiteral("el archivo está marcado de solo lectura"));
+    struct stat datos {};
+    if (::stat(QFile::encodeName(a.destino).constData(), &datos) == 0 && S_ISREG(datos.st_mode) && datos.st_nlink > 1)
+        return falla(QStringLiteral("el archivo tiene otro nombre en el disco (un enlace duro), que se quedaría con "
+                                    "los datos de antes; copie el archivo en su lugar"));
     if (esPuntoDeMontaje(a.destino))
         return falla(QStringLiteral("el archivo está ocupado: hay otro disco montado en su lugar"));
     QString razon;

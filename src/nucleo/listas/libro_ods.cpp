@@ -32,7 +32,8 @@ QString textoDeCeldaOds(LectorXml &l)
                 enParrafo = true;
                 actual.clear();
             } else if (x.name() == QLatin1String("s")) {
-                const qint64 c = x.attributes().value(QLatin1String("text:c")).toLongLong();
+                // a run of spaces counts at most a thousand: more is no text of a cell
+                const qint64 c = qMin<qint64>(1000, x.attributes().value(QLatin1String("text:c")).toLongLong());
                 const qsizetype cabe = qMax<qsizetype>(0, LectorXml::MaximoPorTexto - largo);
                 anadir(QString(qsizetype(qBound<qint64>(1, c, cabe > 0 ? cabe : 1)), QLatin1Char(' ')));
             } else if (x.name() == QLatin1String("tab")) {

@@ -122,6 +122,23 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     vista.grab().save(destino.filePath(QStringLiteral("EQUIPO-plantilla.png")));
 
+    // Last season's export as the roster: its summary first, the squad in the level sheets.
+    const QString temporada = QDir::current().filePath(QStringLiteral("temporada"));
+    QDir().mkpath(temporada);
+    const QString libro = QDir::current().filePath(QStringLiteral("temporada.xlsx"));
+    if (importarAtletas(temporada, plantilla.atletas, DestinoDeImportacion()) && [&] {
+            VentanaEquipo exportado(temporada);
+            return exportado.exportarLibro(libro, true).ok();
+        }()) {
+        if (const ResultadoDe<ListaDeAtletas> lista = leerArchivoDeLista(libro); lista) {
+            DialogoImportacion deLibro(QDir::currentPath(), -1, lista.valor(),
+                                       [libro](const QString &hoja) { return leerArchivoDeLista(libro, hoja); });
+            deLibro.show();
+            QApplication::processEvents();
+            deLibro.grab().save(destino.filePath(QStringLiteral("EQUIPO-plantilla-libro.png")));
+        }
+    }
+
     // The station grid of level 2's speed: a value taken, one that looks wrong (amber), one
     // refused (its reason under the grid).
     if (const ResultadoDe<TomaDePrueba> toma = TomaDePrueba::abrir(QDir::currentPath(), 1, 1); toma) {

@@ -43,18 +43,6 @@ struct Equipo {
     std::vector<Atleta> atletas;
 };
 
-// The headings of the columns: the record number, name, age and raw values, then the results
-// in the order of TipoResultados.
-QStringList columnasDatos(const DefArchivo &archivo);
-QStringList columnasResultados(const DefArchivo &archivo);
-
-// The athlete's row as texts, column by column: the record number, the stored texts, then the
-// eight results.
-QStringList celdas(const Atleta &atleta);
-// Whether a column of that row holds a grade (I to SN), and whether it may hold a number.
-bool esColumnaDeGrado(const DefArchivo &archivo, int columna);
-bool esColumnaNumerica(const DefArchivo &archivo, int columna);
-
 // Reads the file of the folder: every record 1 to 30 whose name is not blank, scored by the
 // screens' own scoring from empty captions, as a freshly opened screen does. A missing file
 // is an empty team; a file that cannot be read says why. The file is opened for reading only.

@@ -1,6 +1,8 @@
 #include "nucleo/informe/tabla_equipo.h"
 
 #include "nucleo/calificacion/grado.h"
+#include "nucleo/calificacion/pruebas.h"
+#include "nucleo/registros/mapa_campos.h"
 
 namespace korva {
 
@@ -21,6 +23,45 @@ QString comoEvoluciono(const QString &antes, const QString &ahora)
 }
 
 }  // namespace
+
+QStringList columnasDatos(const DefArchivo &archivo)
+{
+    QStringList c{QStringLiteral("Nº"), QStringLiteral("Nombre"), QStringLiteral("Edad")};
+    for (const DefPrueba &p : pruebasDe(archivo))
+        c << QString::fromUtf8(p.corto);
+    return c;
+}
+
+QStringList columnasResultados(const DefArchivo &archivo)
+{
+    const QStringList c = archivo.esDeNivel()
+        ? QStringList{QStringLiteral("resist."), QStringLiteral("veloc."), QStringLiteral("fuerza")}
+        : QStringList{QStringLiteral("cond."), QStringLiteral("recep."), QStringLiteral("tiro")};
+    return {QStringLiteral("% ") + c[0],     QStringLiteral("% ") + c[1],     QStringLiteral("% ") + c[2],
+            QStringLiteral("% prom."),       QStringLiteral("Nivel ") + c[0], QStringLiteral("Nivel ") + c[1],
+            QStringLiteral("Nivel ") + c[2], QStringLiteral("Nivel general")};
+}
+
+QStringList celdas(const Atleta &atleta)
+{
+    QStringList c{QString::number(atleta.numero)};
+    c << atleta.datos;
+    for (int i = 0; i < TipoResultados::Cantidad; ++i)
+        c << atleta.resultados[i];
+    return c;
+}
+
+bool esColumnaDeGrado(const DefArchivo &archivo, int columna)
+{
+    // the number, name and age, the raw values (5 or 8), then four percentages
+    const int datos = 3 + int(camposDe(archivo).size()) - 2;
+    return columna >= datos + 4;
+}
+
+bool esColumnaNumerica(const DefArchivo &archivo, int columna)
+{
+    return columna != 1 && !esColumnaDeGrado(archivo, columna);
+}
 
 TablaEquipo tablaDeEquipo(const Equipo &equipo, const Comparacion *c)
 {

@@ -7,6 +7,19 @@
 
 namespace korva {
 
+// The columns of the team's table, their headings derived from the catalogue of tests.
+// The headings of the columns: the record number, name, age and raw values, then the results
+// in the order of TipoResultados.
+QStringList columnasDatos(const DefArchivo &archivo);
+QStringList columnasResultados(const DefArchivo &archivo);
+
+// The athlete's row as texts, column by column: the record number, the stored texts, then the
+// eight results.
+QStringList celdas(const Atleta &atleta);
+// Whether a column of that row holds a grade (I to SN), and whether it may hold a number.
+bool esColumnaDeGrado(const DefArchivo &archivo, int columna);
+bool esColumnaNumerica(const DefArchivo &archivo, int columna);
+
 // What a column of the team's table holds, for sorting and for the exports.
 // A change (now minus then) is a number that keeps its sign.
 enum class TipoColumna { Texto, Numero, Grado, Cambio };

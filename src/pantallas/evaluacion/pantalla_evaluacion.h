@@ -34,9 +34,6 @@ struct DefEvaluacion {
     IdPantalla regreso = IdPantalla::INICIO;
 };
 
-// The region of the screen that holds every control, the printed evaluation sheet.
-inline constexpr QSize TamanoHoja(785, 521);
-
 // The lines of an evaluation screen: the body frame, the divider of the input column,
 // and the results box whose left side stands at x = izquierda.
 std::vector<DefLinea> lineasEvaluacion(int izquierda);
@@ -54,17 +51,6 @@ std::vector<DefControl> panelResultados(const TextosResultados &t);
 // Every control of an evaluation screen: the record number, name and age rows, the screen's
 // own controls, the button bar.
 std::vector<DefControl> controlesEvaluacion(const DefEvaluacion &def);
-
-// What one evaluation sheet shows: the boxes' texts, the eight results and the date.
-struct DatosHoja {
-    std::vector<std::pair<const char *, QString>> cajas;
-    TipoResultados resultados;
-    QString fecha;
-};
-// The evaluation sheet, the one definition of it: the screen's form made off the screen in
-// its printing look (white, without the buttons and the record number), filled with the
-// data, recorded as drawing commands.
-Hoja hojaDeEvaluacion(const DefEvaluacion &def, const DatosHoja &datos);
 
 // One of the five evaluation screens: a coach types an athlete's tests, has them scored,
 // steps through the 30 records of the screen's file, clears, prints and leaves.

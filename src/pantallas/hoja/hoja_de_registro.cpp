@@ -3,6 +3,7 @@
 #include "nucleo/calificacion/calificar_registro.h"
 #include "nucleo/registros/tipo_reg.h"
 #include "pantallas/evaluacion/pantalla_fundamentos.h"
+#include "pantallas/evaluacion/hoja_de_evaluacion.h"
 #include "pantallas/evaluacion/pantalla_nivel.h"
 
 #include <QBuffer>

@@ -231,9 +231,9 @@ ResultadoDe<LibroDeCalculo> leerXlsx(ArchivoZip &zip, const QString &pedida)
     for (int h = 0; h < int(partes.size()); ++h) {
         if (!pedida.isEmpty() && h != leido.hoja)
             continue;
-        const ResultadoDe<QByteArray> hoja = parte(zip, partes.value(h));
+        const ResultadoDe<QByteArray> hoja = parte(zip, partes.value(h), pedida.isEmpty() ? h == 0 : true);
         if (!hoja)
-            return R::falla(hoja);
+            return R::falla(hoja);  // the sheet asked for, or the first: another missing is a sheet of nothing
         ResultadoDe<std::vector<QStringList>> filas =
             filasDeHojaXlsx(hoja.valor(), compartidosLeidos.valor(), deFecha, MaximoDeFilas - filasLeidas);
         if (!filas)

@@ -221,15 +221,8 @@ void DialogoImportacion::replanear()
     const int sinNivel = int(std::count_if(m_plan.filas.begin(), m_plan.filas.end(),
                                            [](const auto &f) { return f.sinNivel && !f.quitada; }));
     QString texto;
-    if (m_lista.hojasLeidas.size() > 0 && m_lista.hojas.size() > 1) {
-        QStringList leidas;
-        for (const QString &h : m_lista.hojasLeidas)
-            leidas << QStringLiteral("«%1»").arg(h);
-        texto = (leidas.size() == 1 ? QStringLiteral("Leída la hoja %1.") : QStringLiteral("Leídas las hojas %1."))
-                    .arg(leidas.join(QStringLiteral(", ")))
-                    .toHtmlEscaped()
-            + QStringLiteral("<br>");
-    }
+    if (const QString hojas = hojasLeidasEnPalabras(m_lista); !hojas.isEmpty())
+        texto = hojas.toHtmlEscaped() + QStringLiteral("<br>");
     if (!m_plan.cabe())
         texto +=
             QStringLiteral("<b>No caben todos: no se importará nada</b> hasta que quite atletas de la lista o libere "

@@ -280,12 +280,8 @@ int LineaDeOrdenes::importar(QTextStream &salida, QTextStream &errores)
 {
     for (const QString &t : m_lista.omitidas + m_lista.avisos)
         errores << QStringLiteral("korva4-equipo: aviso: %1\n").arg(t);
-    if (m_lista.hojas.size() > 1) {
-        QStringList leidas;
-        for (const QString &h : m_lista.hojasLeidas)
-            leidas << QStringLiteral("«%1»").arg(h);
-        salida << QStringLiteral("Leídas del libro las hojas %1.\n").arg(leidas.join(QStringLiteral(", ")));
-    }
+    if (const QString hojas = hojasLeidasEnPalabras(m_lista); !hojas.isEmpty())
+        salida << hojas << '\n';
     DestinoDeImportacion destino;
     destino.archivo = m_pestanaPedida;
     destino.conFundamentos = !m_parser.isSet(m_sinFundamentos);

@@ -8,16 +8,19 @@
 
 namespace korva {
 
-std::optional<double> Convertir_Decimal(const QString &texto)
+QString sinFormato(const QString &texto)
 {
-    // Invisible format characters (a zero-width space pasted with the number) go first,
-    // then the blanks around it.
     QString limpio;
     limpio.reserve(texto.size());
     for (QChar c : texto)
         if (c.category() != QChar::Other_Format)
             limpio.append(c);
-    limpio = limpio.trimmed();
+    return limpio.trimmed();
+}
+
+std::optional<double> Convertir_Decimal(const QString &texto)
+{
+    const QString limpio = sinFormato(texto);
 
     // One optional sign, digits, at most one decimal mark ("." or ","), digits; nothing
     // else: no thousands separator, no exponent, no "inf" or "nan".

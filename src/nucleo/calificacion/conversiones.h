@@ -15,6 +15,9 @@ namespace korva {
 // thousands separator, exponent, "inf" or "nan". Blanks around it are ignored, so a value
 // padded to its field width scores as typed, and so are invisible format characters.
 std::optional<double> Convertir_Decimal(const QString &texto);
+// A value's text as the scoring reads it: invisible format characters (a zero-width space
+// pasted with the number) dropped, then the blanks around it.
+QString sinFormato(const QString &texto);
 // The same number rounded to the nearest integer, halves to the even neighbour, within
 // the 16-bit signed range.
 std::optional<qint16> Convertir_Entero(const QString &texto);

@@ -1,6 +1,7 @@
 #include "nucleo/escritura/toma_de_prueba.h"
 
 #include "nucleo/calificacion/calificar_registro.h"
+#include "nucleo/calificacion/conversiones.h"
 #include "nucleo/comun/archivos_del_sistema.h"
 #include "nucleo/escritura/escritura_de_registros.h"
 #include "nucleo/evaluaciones/evaluaciones.h"
@@ -43,12 +44,7 @@ const QString CabeceraDeRecuperacion = QStringLiteral("KORVA 4: valores escritos
 
 LecturaDeValor valorParaGuardar(const DefPrueba &prueba, const QString &texto)
 {
-    QString limpio;
-    limpio.reserve(texto.size());
-    for (const QChar c : texto)
-        if (c.category() != QChar::Other_Format)
-            limpio.append(c);
-    limpio = limpio.trimmed();
+    const QString limpio = sinFormato(texto);
     const auto falla = [&](const QString &por) {
         LecturaDeValor l;
         l.valida = false;

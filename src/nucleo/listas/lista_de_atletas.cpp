@@ -359,6 +359,17 @@ ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QStr
     return R::exito(lista);
 }
 
+QString hojasLeidasEnPalabras(const ListaDeAtletas &lista)
+{
+    if (lista.hojasLeidas.isEmpty() || lista.hojas.size() < 2)
+        return QString();
+    QStringList leidas;
+    for (const QString &h : lista.hojasLeidas)
+        leidas << QStringLiteral("«%1»").arg(h);
+    return (leidas.size() == 1 ? QStringLiteral("Leída la hoja %1.") : QStringLiteral("Leídas las hojas %1."))
+        .arg(leidas.join(QStringLiteral(", ")));
+}
+
 ResultadoDe<ListaDeAtletas> leerArchivoDeLista(const QString &ruta, const QString &hoja, const QDate &hoy)
 {
     using R = ResultadoDe<ListaDeAtletas>;

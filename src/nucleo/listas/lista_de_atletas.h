@@ -70,6 +70,10 @@ ResultadoDe<ListaDeAtletas> leerListaDeBytes(const QByteArray &bytes, const QStr
 ResultadoDe<ListaDeAtletas> leerArchivoDeLista(const QString &ruta, const QString &hoja = QString(),
                                                const QDate &hoy = QDate::currentDate());
 
+// Which sheets of a book the athletes came from, in a sentence: "Leída la hoja «A»." or
+// "Leídas las hojas «A», «B»."; empty for a text or a book of one sheet.
+QString hojasLeidasEnPalabras(const ListaDeAtletas &lista);
+
 // An age as a coach writes it ("12", "12 años", "12.0"): whole years, or nothing.
 std::optional<int> edadDeTexto(const QString &texto);
 
